@@ -1,0 +1,158 @@
+// Long division with a budget of workingPlaces + 4 quotient digits, and the
+// remainder of integer parts.
+#include "decimal_number.h"
+#include "magnitude.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// A running remainder of exactly divisor.size() + 1 digits (it stays below
+// 10 × divisor), compared with and reduced by the divisor in place.
+struct RunningRemainder {
+    DigitRun digits;
+
+    bool atLeast(const DigitRun& divisor) const {
+        if (digits[0] != 0) return true;
+        for (std::size_t i = 0; i < divisor.size(); ++i) {
+            if (digits[i + 1] != divisor[i]) return digits[i + 1] > divisor[i];
+        }
+        return true;
+    }
+    void subtract(const DigitRun& divisor) {
+        int borrow = 0;
+        for (std::size_t i = divisor.size(); i-- > 0;) {
+            int difference = digits[i + 1] - divisor[i] - borrow;
+            borrow = difference < 0 ? 1 : 0;
+            digits[i + 1] = static_cast<std::uint8_t>(difference + 10 * borrow);
+        }
+        digits[0] = static_cast<std::uint8_t>(digits[0] - borrow);
+    }
+    // Shift one place up (the top digit is 0 after a full step) and bring
+    // down the next digit.
+    void bringDown(std::uint8_t digit) {
+        std::copy(digits.begin() + 1, digits.end(), digits.begin());
+        digits.back() = digit;
+    }
+};
+
+DigitRun integerPartMagnitude(const DecimalNumber& value) {
+    DigitRun digits = value.digits;
+    if (value.scale > 0) {
+        const std::size_t drop = static_cast<std::size_t>(value.scale);
+        digits.resize(digits.size() > drop ? digits.size() - drop : 0);
+    }
+    return digits;
+}
+
+} // namespace
+
+bool DecimalNumber::magnitudeAtLeast(const DecimalNumber& d) const {
+    if (equals(d)) return true;
+    const DecimalNumber difference = subtractMagnitudes(*this, d);
+    // A borrow past the top leaves a leading 9 beyond the divisor's length.
+    return !(difference.digits[0] == 9 && difference.digits.size() > d.digits.size());
+}
+
+DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
+    DecimalNumber special;
+    if (specialOperandResult(*this, b, special)) return special;
+    const bool negative = (sign == '-') != (b.sign == '-');
+
+    // 1. Divisor and dividend without leading zeros.
+    DigitRun divisor = b.digits;
+    stripLeadingZeros(divisor);
+    if (divisor.empty()) return errorState(); // division by zero has no value
+    if (isZero()) return fromInt(0);
+    DigitRun dividend = digits;
+    stripLeadingZeros(dividend);
+    const std::int64_t nN = static_cast<std::int64_t>(dividend.size());
+    const std::int64_t nD = static_cast<std::int64_t>(divisor.size());
+    const std::int64_t steps = std::max<std::int64_t>(0, static_cast<std::int64_t>(workingPlaces) + 4);
+
+    // 2. The running remainder starts as the dividend's first nD digits
+    //    (zero-padded), then one dividend digit (or 0) comes down per step.
+    RunningRemainder remainder{DigitRun(divisor.size() + 1, 0)};
+    for (std::int64_t i = 0; i < nD; ++i) remainder.digits[i + 1] = i < nN ? dividend[i] : 0;
+    DecimalNumber quotient;
+    quotient.digits.reserve(static_cast<std::size_t>(steps));
+    bool anyNonZero = false;
+    for (std::int64_t i = 0; i < steps; ++i) {
+        std::uint8_t q = 0;
+        while (remainder.atLeast(divisor)) {
+            remainder.subtract(divisor);
+            ++q;
+        }
+        quotient.digits.push_back(q);
+        anyNonZero = anyNonZero || q != 0;
+        const std::int64_t next = nD + i;
+        remainder.bringDown(next < nN ? dividend[static_cast<std::size_t>(next)] : 0);
+    }
+    if (!anyNonZero) return fromInt(0);
+
+    // 3. Scale; an integer part longer than the budget is filled with zeros.
+    std::int64_t quotientScale = nD - nN - 1 + scale - b.scale + steps;
+    if (quotientScale < 0) {
+        quotient.digits.insert(quotient.digits.end(), static_cast<std::size_t>(-quotientScale), 0);
+        quotientScale = 0;
+    }
+    quotientScale = std::min<std::int64_t>(quotientScale, INT32_MAX);
+    quotient.scale = static_cast<std::int32_t>(quotientScale);
+
+    // 4. Digits to cover the scale; trailing fraction zeros removed.
+    if (quotient.digits.size() < static_cast<std::size_t>(quotient.scale)) {
+        quotient.digits.insert(quotient.digits.begin(), quotient.scale - quotient.digits.size(), 0);
+    }
+    std::size_t kept = quotient.digits.size();
+    while (quotient.scale > 0 && quotient.digits[kept - 1] == 0) {
+        --kept;
+        --quotient.scale;
+    }
+    quotient.digits.resize(kept);
+
+    // 5. The empty first step of the long division leaves no integer digit.
+    if (quotient.digits[0] == 0 && quotient.digits.size() > static_cast<std::size_t>(quotient.scale)) {
+        quotient.digits.erase(quotient.digits.begin());
+    }
+    if (negative) quotient.sign = '-';
+    return quotient;
+}
+
+DecimalNumber DecimalNumber::remainder(const DecimalNumber& b) const {
+    DecimalNumber special;
+    if (specialOperandResult(*this, b, special)) return special;
+
+    // 1. Integer parts; the result takes the dividend's sign (C++ % rule).
+    DigitRun dividend = integerPartMagnitude(*this);
+    DigitRun divisor = integerPartMagnitude(b);
+    stripLeadingZeros(divisor);
+    if (divisor.empty()) return errorState();
+
+    DecimalNumber result;
+    result.digits = dividend;
+    const DecimalNumber divisorValue = [&] {
+        DecimalNumber d;
+        d.digits = divisor;
+        return d;
+    }();
+    // 2. A dividend below the divisor is the answer as it stands.
+    const int order = compareMagnitudes(divisorValue, result);
+    if (order > 0) {
+        result.sign = result.isZero() ? '+' : sign;
+        return result;
+    }
+    if (divisor == dividend) return fromInt(0);
+
+    // 3. Long division keeping only the running remainder.
+    RunningRemainder running{DigitRun(divisor.size() + 1, 0)};
+    for (std::uint8_t digit : dividend) {
+        running.bringDown(digit);
+        while (running.atLeast(divisor)) running.subtract(divisor);
+    }
+    result.digits = running.digits;
+    const std::size_t first = std::min(firstNonZero(result.digits), result.digits.size() - 1);
+    result.digits.erase(result.digits.begin(), result.digits.begin() + static_cast<std::ptrdiff_t>(first));
+    result.sign = result.isZero() ? '+' : sign;
+    return result;
+}

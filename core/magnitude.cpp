@@ -1,0 +1,36 @@
+// Magnitude comparison and digit-run helpers shared by the arithmetic.
+#include "magnitude.h"
+
+std::size_t firstNonZero(const DigitRun& digits) {
+    std::size_t index = 0;
+    while (index < digits.size() && digits[index] == 0) ++index;
+    return index;
+}
+
+void stripLeadingZeros(DigitRun& digits) {
+    digits.erase(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(firstNonZero(digits)));
+}
+
+int compareMagnitudes(const DecimalNumber& a, const DecimalNumber& b) {
+    const std::size_t firstA = firstNonZero(a.digits);
+    const std::size_t firstB = firstNonZero(b.digits);
+    const bool zeroA = firstA == a.digits.size();
+    const bool zeroB = firstB == b.digits.size();
+    if (zeroA || zeroB) return zeroA == zeroB ? 0 : (zeroA ? -1 : 1);
+
+    // Power of ten of each leading non-zero digit.
+    const std::int64_t topA = static_cast<std::int64_t>(a.digits.size()) - a.scale - 1 - static_cast<std::int64_t>(firstA);
+    const std::int64_t topB = static_cast<std::int64_t>(b.digits.size()) - b.scale - 1 - static_cast<std::int64_t>(firstB);
+    if (topA != topB) return topA > topB ? 1 : -1;
+
+    // Same leading position: walk digit by digit, a missing digit counting 0.
+    const std::size_t lengthA = a.digits.size() - firstA;
+    const std::size_t lengthB = b.digits.size() - firstB;
+    const std::size_t length = lengthA > lengthB ? lengthA : lengthB;
+    for (std::size_t k = 0; k < length; ++k) {
+        const int digitA = k < lengthA ? a.digits[firstA + k] : 0;
+        const int digitB = k < lengthB ? b.digits[firstB + k] : 0;
+        if (digitA != digitB) return digitA > digitB ? 1 : -1;
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+// Internal helpers of the core that work on magnitudes and raw digit runs.
+// Not part of DecimalNumber's contract; used by its arithmetic files.
+#pragma once
+
+#include "decimal_number.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+using DigitRun = std::vector<std::uint8_t>;
+
+// Numeric order of |a| and |b| (-1, 0, 1), whatever their forms.
+int compareMagnitudes(const DecimalNumber& a, const DecimalNumber& b);
+
+// Removes leading 0 digits (all of them, leaving the run empty for zero).
+void stripLeadingZeros(DigitRun& digits);
+
+// Index of the first non-zero digit, or digits.size() when there is none.
+std::size_t firstNonZero(const DigitRun& digits);
+
+// In place: drops trailing digits while the scale exceeds workingPlaces + 3.
+void cutToWorkingPlaces(DecimalNumber& value);

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Builds both trees and runs every test: the native tests directly, the
+# Windows test programs under Wine on a virtual display.
+#   build/native  host g++       core_tests, functions_tests, bench programs
+#   build/win32   MinGW-w64      tallymaster.exe and the .exe test programs
+# Installs missing Debian packages first (as root, no standard input needed).
+set -euo pipefail
+
+TM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+cd "$TM_ROOT"
+source tools/install-deps.sh
+source tools/wine-env.sh
+source tools/build-tree.sh
+
+started=$SECONDS
+step=start
+trap 'echo "test.sh: FAILED during $step" >&2' ERR
+
+step="package install"
+tm_install_deps
+
+step="native build"
+tm_build native
+step="win32 build"
+tm_build win32
+
+step="Wine prefix"
+tm_find_wine
+prefix=$TM_ROOT/build/win32/wineprefix
+tm_ensure_wineprefix "$prefix"
+
+# "N% tests passed, F tests failed out of T" -> "T F"
+ctest_counts() {
+    sed -n 's/.*tests passed, \([0-9]\+\) tests\? failed out of \([0-9]\+\).*/\2 \1/p' "$1" | tail -n 1
+}
+
+mkdir -p build
+native_log=build/ctest-native.log
+win32_log=build/ctest-win32.log
+
+step="native tests"
+echo "== native tests (build/native)"
+native_rc=0
+(cd build/native && ctest --output-on-failure --no-tests=error --timeout 900 -j "$(nproc)") \
+    2>&1 | tee "$native_log" || native_rc=$?
+
+step="win32 tests"
+echo "== Windows tests under Wine (build/win32)"
+win32_rc=0
+# A wineserver left from an earlier run may hold a desktop of a display that
+# is gone; start this run clean, and let its own server end on its display.
+WINEPREFIX=$prefix "$TM_WINESERVER" -k >/dev/null 2>&1 || true
+(cd build/win32 && WINEPREFIX=$prefix xvfb-run -a bash -c '
+    rc=0
+    ctest --output-on-failure --no-tests=error --timeout 900 || rc=$?
+    timeout 60 "$WINESERVER" -w || "$WINESERVER" -k || true
+    exit $rc
+' </dev/null) 2>&1 | tee "$win32_log" || win32_rc=$?
+
+trap - ERR
+read -r native_total native_failed < <(ctest_counts "$native_log"; echo "0 0") || true
+read -r win32_total win32_failed < <(ctest_counts "$win32_log"; echo "0 0") || true
+native_failed=${native_failed:-0} native_total=${native_total:-0}
+win32_failed=${win32_failed:-0} win32_total=${win32_total:-0}
+passed=$(( native_total - native_failed + win32_total - win32_failed ))
+failed=$(( native_failed + win32_failed ))
+
+echo
+echo "== summary ($(( SECONDS - started )) s)"
+echo "native tests:        $(( native_total - native_failed )) passed, $native_failed failed (ctest exit $native_rc)"
+echo "Windows programs:    $(( win32_total - win32_failed )) passed, $win32_failed failed (ctest exit $win32_rc)"
+status=0
+if [[ $native_rc -ne 0 || $win32_rc -ne 0 || $failed -ne 0 ]]; then
+    status=1
+fi
+if [[ $native_total -eq 0 || $win32_total -eq 0 ]]; then
+    echo "test.sh: a test tree ran no test" >&2
+    status=1
+fi
+echo "tests: $passed passed, $failed failed"
+exit $status
