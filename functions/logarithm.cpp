@@ -1,0 +1,154 @@
+// naturalLog and log10. naturalLog reduces its argument into [0.9, 1.1] by
+// factors e and e^0.2 and sums the series of ln(1 + u); log10 shifts the
+// decimal point into [0.18, 1.82] and divides two natural logarithms.
+#include "logarithm.h"
+
+#include <cstdint>
+
+#include "decimal_number.h"
+#include "working_places_scope.h"
+
+namespace {
+
+constexpr int kFewestPlaces = 4;
+
+// Exact shifts bring an argument below the threshold into [1, 10). The
+// shifts are counted as ln 10, computed with as many extra places as the
+// count has digits plus two, so that count × ln 10 stays exact to the
+// working precision.
+DecimalNumber naturalLogOfTiny(const DecimalNumber& x) {
+    // Place value of the leading non-zero digit: x lies in [10^lead, 10^(lead+1)).
+    const std::int64_t size = static_cast<std::int64_t>(x.digits.size());
+    std::int64_t first = 0;
+    while (first < size && x.digits[first] == 0) {
+        ++first;
+    }
+    const std::int64_t lead = size - 1 - first - x.scale;
+    const std::int32_t shifts = static_cast<std::int32_t>(-lead);
+
+    const DecimalNumber y = x.multiplyByPowerOfTen(shifts);  // exact, in [1, 10)
+    const DecimalNumber lnY = y.naturalLog();
+
+    int guard = 2;
+    for (std::int32_t rest = shifts; rest > 0; rest /= 10) {
+        ++guard;
+    }
+    DecimalNumber lnTen;
+    {
+        WorkingPlacesScope precision(workingPlaces + guard);
+        lnTen = DecimalNumber::fromInt(10).naturalLog();
+    }
+    return lnY.subtract(DecimalNumber::fromInt(shifts).multiply(lnTen));
+}
+
+}  // namespace
+
+DecimalNumber naturalLogShiftThreshold() {
+    return DecimalNumber::fromText(".000001");
+}
+
+LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e,
+                               const DecimalNumber& eToTheFifth) {
+    const DecimalNumber oneAndHalf = DecimalNumber::fromText("1.5");
+    const DecimalNumber half = DecimalNumber::fromText(".5");
+    const DecimalNumber oneAndTenth = DecimalNumber::fromText("1.1");
+    const DecimalNumber nineTenths = DecimalNumber::fromText(".9");
+
+    LogReduction r;
+    r.reduced = x;
+    // Factors e: into [0.5, 1.5] (bounds themselves stay).
+    while (r.reduced.greaterThan(oneAndHalf)) {
+        r.reduced = r.reduced.divide(e);
+        ++r.eFactors;
+    }
+    while (r.reduced.lessThan(half)) {
+        r.reduced = r.reduced.multiply(e);
+        --r.eFactors;
+    }
+    // Factors e^0.2: into [0.9, 1.1].
+    while (r.reduced.greaterThan(oneAndTenth)) {
+        r.reduced = r.reduced.divide(eToTheFifth);
+        ++r.fifthFactors;
+    }
+    while (r.reduced.lessThan(nineTenths)) {
+        r.reduced = r.reduced.multiply(eToTheFifth);
+        --r.fifthFactors;
+    }
+    return r;
+}
+
+DecimalNumber DecimalNumber::naturalLog() const {
+    if (isSpecial()) {
+        return *this;
+    }
+    // The logarithm exists only for x > 0; the reduction would never end.
+    if (isZero() || isNegative()) {
+        return errorState();
+    }
+    // Below 4 places a product of .000001 and e cuts to zero and the
+    // reduction would never end; the calculator itself never goes below 15.
+    if (workingPlaces < kFewestPlaces) {
+        WorkingPlacesScope precision(kFewestPlaces);
+        return naturalLog();
+    }
+    if (lessThan(naturalLogShiftThreshold())) {
+        return naturalLogOfTiny(*this);
+    }
+
+    // Step 1: e and e^0.2, made afresh at the current precision, in this order.
+    const DecimalNumber e = fromInt(1).exponential();
+    const DecimalNumber eToTheFifth = fromText(".2").exponential();
+
+    // Steps 2-6: reduce into [0.9, 1.1].
+    const LogReduction r = reduceLogArgument(*this, e, eToTheFifth);
+
+    // Steps 7-9: ln(1 + u) = u - u²/2 + u³/3 - …, workingPlaces + 1 terms,
+    // each made from the one before; no test on the size of a term.
+    const DecimalNumber one = fromInt(1);
+    DecimalNumber sum;
+    if (r.reduced.equals(one)) {
+        sum = fromInt(0);
+    } else {
+        const DecimalNumber u = r.reduced.subtract(one);
+        DecimalNumber p = u;
+        sum = u;
+        for (int k = 2; k < workingPlaces + 2; ++k) {
+            const DecimalNumber f = fromInt(k).subtract(fromInt(1)).divide(fromInt(k));
+            DecimalNumber term = p.multiply(u).multiply(f);
+            term.negate();
+            sum = sum.add(term);
+            p = term;
+        }
+    }
+
+    // Step 10: (k1 + k2·0.2) + sum.
+    return fromInt(r.eFactors).add(fromInt(r.fifthFactors).multiply(fromText(".2"))).add(sum);
+}
+
+DecimalNumber DecimalNumber::log10() const {
+    if (isSpecial()) {
+        return *this;
+    }
+    if (isZero() || isNegative()) {
+        return errorState();
+    }
+
+    // Steps 1-3: exact shifts into [0.18, 1.82], counted in k.
+    const DecimalNumber upper = fromText("1.82");
+    const DecimalNumber lower = fromText(".18");
+    DecimalNumber y = *this;
+    std::int32_t k = 0;
+    while (y.greaterThan(upper)) {
+        y = y.divideByPowerOfTen(1);
+        ++k;
+    }
+    while (y.lessThan(lower)) {
+        y = y.multiplyByPowerOfTen(1);
+        --k;
+    }
+
+    // Steps 4-5: ln 10 first, then ln y; k + ln y / ln 10.
+    const DecimalNumber lnTen = fromInt(10).naturalLog();
+    const DecimalNumber lnY = y.naturalLog();
+    return fromInt(k).add(lnY.divide(lnTen));
+}
