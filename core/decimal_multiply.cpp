@@ -5,8 +5,8 @@
 // that starts as the single digit 0. The accumulator's width is then the
 // widest of: 1, every partial product, and the exact product's own digits.
 // The widest partial product belongs to the top multiplier digit: nA + nB - 1
-// digits, plus one when multiplicand × that digit carries past nA digits.
-// The digits themselves are formed by column sums of table products, which
+// digits, plus one when multiplicand × that digit carries past nA digits, in
+// which case the exact product has nA + nB digits anyway. The digits themselves are formed by column sums of table products, which
 // gives the same digits in one pass.
 #include "decimal_number.h"
 #include "magnitude.h"
@@ -26,15 +26,6 @@ constexpr std::array<std::uint8_t, 100> makeDigitProducts() {
     return table;
 }
 constexpr std::array<std::uint8_t, 100> kDigitProducts = makeDigitProducts();
-
-// True when multiplicand × digit needs more digits than the multiplicand has.
-bool partialProductCarries(const DigitRun& multiplicand, std::uint8_t digit) {
-    int carry = 0;
-    for (std::size_t i = multiplicand.size(); i-- > 0;) {
-        carry = (kDigitProducts[multiplicand[i] * 10 + digit] + carry) / 10;
-    }
-    return carry != 0;
-}
 
 // Exact product of two digit runs, least significant digit first.
 DigitRun exactProductReversed(const DigitRun& a, const DigitRun& b) {
@@ -72,8 +63,7 @@ DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
     std::size_t width = 1;
     DigitRun reversed;
     if (!b.digits.empty()) {
-        std::size_t widest = digits.size() + b.digits.size() - 1;
-        if (partialProductCarries(digits, b.digits[0])) ++widest;
+        const std::size_t widest = digits.size() + b.digits.size() - 1;
         reversed = exactProductReversed(digits, b.digits);
         std::size_t significant = reversed.size();
         while (significant > 0 && reversed[significant - 1] == 0) --significant;

@@ -113,7 +113,8 @@ struct DecimalNumber {
 
     // Exact long-multiplication product, keeping the width of the widest
     // partial product, then cut (not rounded) to workingPlaces + 3 fraction
-    // digits. Trailing zeros stay; a zero product has sign '+'.
+    // digits. Trailing zeros stay. The sign is set before the cut: an exact
+    // zero has '+', a negative product cut to zeros keeps its '-'.
     DecimalNumber multiply(const DecimalNumber& b) const;
     // In place: drops trailing digits while scale > workingPlaces + 3.
     DecimalNumber truncateToWorkingPlaces();
