@@ -8,17 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "decimal_forms.h"
 #include "decimal_number.h"
 #include "random_decimals.h"
 
 namespace {
-
-// Sets workingPlaces for one test and puts the old value back afterwards.
-struct WorkingPlacesScope {
-    int saved;
-    explicit WorkingPlacesScope(int places) : saved(workingPlaces) { workingPlaces = places; }
-    ~WorkingPlacesScope() { workingPlaces = saved; }
-};
 
 // The digit product table, indexed by (digit of a) × 10 + (digit of b).
 struct DigitProducts {

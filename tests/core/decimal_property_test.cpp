@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "big_rational.h"
+#include "decimal_forms.h"
 #include "decimal_number.h"
 #include "random_decimals.h"
 
@@ -23,13 +24,6 @@ struct PropertyCase {
     std::uint32_t seed;
     int pairs;
     int longOneIn;       // about one operand in this many is ~560 digits
-};
-
-// Sets workingPlaces for one test and puts the old value back afterwards.
-struct WorkingPlacesScope {
-    int saved;
-    explicit WorkingPlacesScope(int places) : saved(workingPlaces) { workingPlaces = places; }
-    ~WorkingPlacesScope() { workingPlaces = saved; }
 };
 
 bool sameForm(const DecimalNumber& a, const DecimalNumber& b) {

@@ -1,0 +1,49 @@
+// ExpressionParser: evaluates one expression text at once by recursive
+// descent over a small scanner. There is no syntax error: every text ends
+// with a value; text the grammar cannot use is passed over or left unread.
+//
+//   sum      products joined by "+" "-", left to right
+//   product  factors joined by "*" "/" "%", left to right
+//   factor   primary, then at most one each of "^", ">", "'", "\" in that order
+//   primary  optional leading "+" / "-", optional function name, one operand
+//   operand  "(" sum ")" or an atom (number, pi, x, y, z)
+#pragma once
+
+#include "decimal_number.h"
+
+#include <string>
+
+enum TokenKind : unsigned char {
+    kTokenNone = 0,
+    kTokenOperator = 1,
+    kTokenName = 2,
+    kTokenOperand = 3,
+};
+
+struct ExpressionParser {
+    const char* position = nullptr; // next character not yet scanned
+    std::string tokenText;          // current token; grows for long tokens
+    TokenKind tokenKind = kTokenNone;
+
+    // Sets the evaluation context and evaluates text (null reads as empty).
+    // An empty first token gives fromText("0"); tokens left after the sum
+    // are ignored.
+    DecimalNumber evaluate(const char* text, int angleMode, DecimalNumber x, DecimalNumber y,
+                           DecimalNumber z);
+
+    // Scans the next token into tokenText and tokenKind.
+    void nextToken();
+
+    // Each level evaluates from the current token on and leaves its value in
+    // out; on return the current token is the first one the level did not
+    // use. A missing operand leaves out as it was.
+    void parseSum(DecimalNumber& out);
+    void parseProduct(DecimalNumber& out);
+    void parseFactor(DecimalNumber& out);
+    void parsePrimary(DecimalNumber& out);
+    void parseOperand(DecimalNumber& out);
+    void parseAtom(DecimalNumber& out);
+
+    // First character of the current token, '\0' for an empty token.
+    char tokenStart() const { return tokenText.empty() ? '\0' : tokenText[0]; }
+};

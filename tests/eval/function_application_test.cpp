@@ -1,0 +1,136 @@
+// Function names, argument checks with their message boxes, angle units.
+#include "function_application.h"
+#include "recalculation_driver.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FunctionCase {
+    const char* label;
+    std::string expression;
+    std::string expected; // resultText at 10 decimals
+    bool radians = false;
+};
+
+class FunctionNameTest : public testing::TestWithParam<FunctionCase> {};
+
+TEST_P(FunctionNameTest, ShowsAnswer) {
+    const FunctionCase& c = GetParam();
+    Settings settings;
+    settings.radians = c.radians;
+    const Answer answer = answerOf(c.expression, settings);
+    EXPECT_EQ(answer.result, c.expected) << c.expression;
+    EXPECT_TRUE(answer.messages.empty()) << answer.messages.front().title;
+}
+
+const FunctionCase kFunctionCases[] = {
+    {"Sin", "sin30", ".5"},
+    {"SinParenthesis", "sin(30)", ".5"},
+    {"SinAbbreviated", "s30", ".5"},
+    {"SinLongName", "sinus30", ".5"},
+    {"FiveLettersNotSqrtMeanSine", "sqrtx30", ".5"},
+    {"SinHalfTurnIsNegativeZero", "sin180", "-0"},
+    {"Cos", "cos60", ".5"},
+    {"CosAbbreviated", "c60", ".5"},
+    {"Tan", "tan45", "1"},
+    {"TanAbbreviated", "t45", "1"},
+    {"ArcSine", "asin1", "90"},
+    {"ArcSineAbbreviated", "as1", "90"},
+    {"ArcSineOfMinusOnePasses", "asin(-1)", "-90"},
+    {"ArcCosine", "acos0", "90"},
+    {"ArcCosineAbbreviated", "ac0", "90"},
+    {"ArcTangent", "atan1", "45"},
+    {"ArcTangentAbbreviated", "at1", "45"},
+    {"NaturalLogOfOne", "ln1", "0.0"},
+    {"NaturalLogAbbreviated", "l(1)", "0.0"},
+    {"Log", "log100", "2"},
+    {"SquareRootShort", "sq16", "4"},
+    {"SquareRoot", "sqrt16", "4"},
+    {"SquareRootParenthesis", "sqrt(16)", "4"},
+    {"SquareRootOfZeroPasses", "sqrt0", "0"},
+    {"Exponential", "exp1", "2.7182818284"},
+    {"ExponentialAnyE", "e1", "2.7182818284"},
+    {"Absolute", "abs(-5)", "5"},
+    {"AbsoluteFindsNoOperand", "abs-5", "-5"},
+    {"UpperCaseMatchesNothing", "SIN30", "30"},
+    {"UnknownLg", "lg100", "100"},
+    {"UnknownArc", "arc5", "5"},
+    {"FunctionBeforePower", "sin30^2", ".25"},
+    {"SignNegatesFunctionResult", "-sin30", "-.5"},
+    {"SignAfterOperatorNegatesFunctionResult", "2*-sin30", "-1"},
+    {"PlusSignKeepsFunctionResult", "+cos60", ".5"},
+    {"SignNegatesBeforeSquareRootCheck", "-sqrt16", "-4"},
+    {"RadiansSine", "sin(pi/6)", ".5", true},
+    {"RadiansArcSine", "asin1", "1.5707963268", true},
+    {"RadiansArcTangent", "atan1", ".7853981634", true},
+    {"RadiansCosine", "cos(pi/3)", ".5", true},
+    {"RadiansLogUnchanged", "ln1", "0.0", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, FunctionNameTest, testing::ValuesIn(kFunctionCases),
+                         [](const testing::TestParamInfo<FunctionCase>& info) {
+                             return std::string(info.param.label);
+                         });
+
+// ---- Argument checks -------------------------------------------------------------
+
+struct CheckCase {
+    const char* label;
+    std::string expression;
+    std::string title;
+    std::string text;
+    std::string expected; // the answer after the box is dismissed
+};
+
+class ArgumentCheckTest : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(ArgumentCheckTest, ShowsMessageAndGoesOn) {
+    const CheckCase& c = GetParam();
+    const Answer answer = answerOf(c.expression);
+    ASSERT_EQ(answer.messages.size(), 1u) << c.expression;
+    EXPECT_EQ(answer.messages[0].title, c.title);
+    EXPECT_EQ(answer.messages[0].text, c.text);
+    EXPECT_EQ(answer.result, c.expected);
+}
+
+const char kPositive[] = "The argument must be positive.";
+
+const CheckCase kCheckCases[] = {
+    {"ArcSineAboveOne", "asin2", "Inverse sine Error",
+     "The argument must be between\n-1 and +1 for inverse sine.", "ERROR"},
+    {"ArcCosineBelowMinusOne", "acos(-1.5)", "Inverse cosine Error",
+     "The argument must be between\n-1 and +1 for inverse cosine.", "ERROR"},
+    {"NaturalLogOfZeroGivesMinusOne", "l(0)", "Natural Log Error", kPositive, "-1"},
+    {"MinusOneIsUsedFurther", "5+l(0)", "Natural Log Error", kPositive, "4"},
+    {"NaturalLogOfNegativeZero", "ln(-0)", "Natural Log Error", kPositive, "-1"},
+    {"EmptyOperandWhileTyping", "5+l", "Natural Log Error", kPositive, "4"},
+    {"LogOfNegative", "log(-10)", "Base 10 Log Error", kPositive, "-1"},
+    {"SquareRootOfNegative", "sqrt(-4)", "Square Root Error", kPositive, "ERROR"},
+    {"SquareRootOfNegativeZero", "sqrt(-0)", "Square Root Error", kPositive, "ERROR"},
+    {"ErrorGoesThroughLaterOperators", "1+sqrt(-4)*2", "Square Root Error", kPositive, "ERROR"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Checks, ArgumentCheckTest, testing::ValuesIn(kCheckCases),
+                         [](const testing::TestParamInfo<CheckCase>& info) {
+                             return std::string(info.param.label);
+                         });
+
+TEST(ArgumentCheckTest, SpecialStatesPassUnchecked) {
+    const Answer answer = answerOf("ln(1/0)");
+    EXPECT_TRUE(answer.messages.empty());
+    EXPECT_EQ(answer.result, "ERROR");
+}
+
+TEST(FunctionCodeTest, LaterTestsReplaceEarlierOnes) {
+    EXPECT_EQ(functionCode("sq"), 'R');
+    EXPECT_EQ(functionCode("sqrt"), 'R');
+    EXPECT_EQ(functionCode("sqrtx"), 's');
+    EXPECT_EQ(functionCode("exp"), 'e');
+    EXPECT_EQ(functionCode("log"), 'L');
+    EXPECT_EQ(functionCode("logx"), '\0');
+    EXPECT_EQ(functionCode("-"), '\0');
+    EXPECT_EQ(functionCode(""), '\0');
+}
+
+} // namespace
