@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Windows program and starts build/win32/tallymaster.exe under Wine.
-# Arguments are passed to the program. Without $DISPLAY it runs on a virtual
-# display (xvfb-run), where nobody sees it: stop it with Ctrl+C.
+# Builds the Windows program and starts build/win32/tallymaster.exe under Wine,
+# in the user's own Wine prefix ($WINEPREFIX when set, else ~/.wine), so that
+# calculation files saved on its drive C survive a rebuild. File > Print
+# reaches the CUPS printer "PDF" (cups-pdf), which puts each page as a PDF
+# into ~/PDF.
+# Without $DISPLAY it starts the program on a virtual display (in the build
+# tree's private prefix), saves screenshots of the main window and the three
+# help windows to build/, ends it and says where the pictures are.
 set -euo pipefail
 
 TM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -9,17 +14,25 @@ cd "$TM_ROOT"
 source tools/install-deps.sh
 source tools/wine-env.sh
 source tools/build-tree.sh
+source tools/setup-printing.sh
 
 tm_install_deps
 tm_build win32
 tm_find_wine
-prefix=$TM_ROOT/build/win32/wineprefix
-tm_ensure_wineprefix "$prefix"
+tm_setup_printing || echo "run.sh: printing is not set up; File > Print will find no printer" >&2
 
 program=$TM_ROOT/build/win32/tallymaster.exe
 if [[ -n "${DISPLAY:-}" ]]; then
-    echo "== starting $program on display $DISPLAY"
-    exec cmake/wine-run.sh --prefix "$prefix" "$program" "$@"
+    prefix=${WINEPREFIX:-$HOME/.wine}
+    tm_ensure_user_wineprefix "$prefix"
+    echo "== starting $program on display $DISPLAY (Wine prefix $prefix)"
+    WINEPREFIX=$prefix WINEDEBUG=-all exec "$TM_WINE" "$program" "$@"
 fi
-echo "== DISPLAY is not set: starting $program on a virtual display (xvfb-run -a)"
-exec xvfb-run -a cmake/wine-run.sh --prefix "$prefix" "$program" "$@"
+# Nobody can see a window without a display: show the calculator and its help
+# windows once on a virtual display, in the build tree's own prefix, and keep
+# pictures of them.
+echo "== DISPLAY is not set: taking screenshots on a virtual display"
+prefix=$TM_ROOT/build/win32/wineprefix
+tm_ensure_wineprefix "$prefix"
+tools/screenshot.sh "$program" "$prefix" "$TM_ROOT/build/screenshot.png"
+tools/help-screenshots.sh "$program" "$prefix" "$TM_ROOT/build"

@@ -11,6 +11,7 @@ cd "$TM_ROOT"
 source tools/install-deps.sh
 source tools/wine-env.sh
 source tools/build-tree.sh
+source tools/setup-printing.sh
 
 started=$SECONDS
 step=start
@@ -18,6 +19,11 @@ trap 'echo "test.sh: FAILED during $step" >&2' ERR
 
 step="package install"
 tm_install_deps
+
+step="printing setup"
+# File > Print under Wine reaches the CUPS printer PDF (cups-pdf); the
+# end-to-end printing test reads the PDF back.
+tm_setup_printing
 
 step="native build"
 tm_build native

@@ -8,6 +8,7 @@ TM_PACKAGES=(
     g++-mingw-w64-i686-posix
     wine wine64 wine32:i386
     xvfb xauth
+    x11-utils x11-apps netpbm    # run.sh's screenshot without a display
 )
 
 tm_missing_packages() {

@@ -2,11 +2,16 @@
 # and makes a build tree's private Wine prefix.
 #
 #   tm_find_wine                 sets TM_WINE and TM_WINESERVER
-#   tm_ensure_wineprefix PREFIX  makes PREFIX once (under its own virtual
-#                                display); a half-made prefix is made anew
+#   tm_ensure_wineprefix PREFIX  makes a build tree's PREFIX once (under its
+#                                own virtual display); a half-made one is made
+#                                anew; a folder it did not make is never removed
+#   tm_ensure_user_wineprefix P  a user's own prefix: used as it is, made by
+#                                Wine with its defaults when missing
 
 # The marker written into a prefix once it is complete.
 TM_WINEPREFIX_MARKER=.tallymaster-ready
+# Present while the prefix is being made; a prefix holding it is half-made.
+TM_WINEPREFIX_MAKING=.tallymaster-making
 
 tm_find_wine() {
     [[ -n "${TM_WINE:-}" && -n "${TM_WINESERVER:-}" ]] && return 0
@@ -52,11 +57,19 @@ tm_ensure_wineprefix() {
         flock 9
         tm_wineprefix_ready "$prefix" && exit 0
         if [[ -e "$prefix" ]]; then
+            # Only a prefix this script began and did not finish is removed;
+            # anything else is somebody's own and is never touched.
+            if [[ ! -f "$prefix/$TM_WINEPREFIX_MAKING" ]]; then
+                echo "wine-env: $prefix exists but was not made here; remove it or choose another folder" >&2
+                exit 1
+            fi
             echo "wine-env: removing half-made Wine prefix $prefix" >&2
             WINEPREFIX="$prefix" "$TM_WINESERVER" -k >/dev/null 2>&1 || true
             rm -rf "$prefix"
         fi
         echo "wine-env: making Wine prefix $prefix (takes about half a minute)" >&2
+        mkdir -p "$prefix"
+        date -u +%Y-%m-%dT%H:%M:%SZ >"$prefix/$TM_WINEPREFIX_MAKING"
         # wineboot, the registry setting and the server's shutdown all on one
         # virtual display, so no wineserver outlives it.
         WINEPREFIX="$prefix" WINEDEBUG=-all TM_WINE="$TM_WINE" TM_WINESERVER="$TM_WINESERVER" \
@@ -70,5 +83,22 @@ tm_ensure_wineprefix() {
         grep -q '"Managed"="N"' "$prefix/user.reg" \
             || { echo "wine-env: Wine prefix $prefix lacks the X11 Driver setting" >&2; exit 1; }
         date -u +%Y-%m-%dT%H:%M:%SZ >"$prefix/$TM_WINEPREFIX_MARKER"
+        rm -f "$prefix/$TM_WINEPREFIX_MAKING"
     ) 9>"$prefix.lock"
+}
+
+# A user's own prefix ($WINEPREFIX or ~/.wine): used as it is when it
+# exists; otherwise Wine makes it with its own defaults. Never removed.
+tm_ensure_user_wineprefix() {
+    local prefix=$1
+    [[ -f "$prefix/system.reg" ]] && return 0
+    tm_find_wine || return 1
+    echo "wine-env: making your Wine prefix $prefix (takes about half a minute)" >&2
+    if [[ -n "${DISPLAY:-}" ]]; then
+        WINEPREFIX="$prefix" WINEDEBUG=-all "$TM_WINE" wineboot -i </dev/null
+        WINEPREFIX="$prefix" "$TM_WINESERVER" -w
+    else
+        WINEPREFIX="$prefix" WINEDEBUG=-all TM_WINE="$TM_WINE" TM_WINESERVER="$TM_WINESERVER" \
+            xvfb-run -a bash -c '"$TM_WINE" wineboot -i && "$TM_WINESERVER" -w' </dev/null
+    fi
 }

@@ -18,7 +18,7 @@ constexpr std::size_t kResultTextCapacity = 1000;
 constexpr std::size_t kVariableTextCapacity = 1000;
 constexpr std::size_t kMemoryTextCapacity = 1000;
 constexpr int kMaxSavedCalculations = 30;
-constexpr std::size_t kCurrentFileCapacity = 256;
+constexpr std::size_t kCurrentFileCapacity = 512;  // any path the file dialogs return
 
 struct CalculatorState {
     // Boxes: slots 1..kMaxBoxes of boxStore are used (slot 0 stays empty).

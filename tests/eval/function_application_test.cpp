@@ -2,6 +2,8 @@
 #include "function_application.h"
 #include "recalculation_driver.h"
 
+#include "case_label.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,10 +70,7 @@ const FunctionCase kFunctionCases[] = {
     {"RadiansLogUnchanged", "ln1", "0.0", true},
 };
 
-INSTANTIATE_TEST_SUITE_P(Names, FunctionNameTest, testing::ValuesIn(kFunctionCases),
-                         [](const testing::TestParamInfo<FunctionCase>& info) {
-                             return std::string(info.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Names, FunctionNameTest, testing::ValuesIn(kFunctionCases), CaseLabel());
 
 // ---- Argument checks -------------------------------------------------------------
 
@@ -111,10 +110,7 @@ const CheckCase kCheckCases[] = {
     {"ErrorGoesThroughLaterOperators", "1+sqrt(-4)*2", "Square Root Error", kPositive, "ERROR"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Checks, ArgumentCheckTest, testing::ValuesIn(kCheckCases),
-                         [](const testing::TestParamInfo<CheckCase>& info) {
-                             return std::string(info.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Checks, ArgumentCheckTest, testing::ValuesIn(kCheckCases), CaseLabel());
 
 TEST(ArgumentCheckTest, SpecialStatesPassUnchecked) {
     const Answer answer = answerOf("ln(1/0)");

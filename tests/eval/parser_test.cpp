@@ -3,6 +3,8 @@
 #include "expression_parser.h"
 #include "recalculation_driver.h"
 
+#include "case_label.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,10 +69,7 @@ const ExpressionCase kExpressionCases[] = {
     {"DivisionWithoutIntegerDigit", "1/3", ".3333333333"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Grammar, ParserTest, testing::ValuesIn(kExpressionCases),
-                         [](const testing::TestParamInfo<ExpressionCase>& info) {
-                             return std::string(info.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Grammar, ParserTest, testing::ValuesIn(kExpressionCases), CaseLabel());
 
 // ---- Two-argument arctangent -----------------------------------------------------
 
@@ -103,10 +102,7 @@ const ArcTangentCase kArcTangentCases[] = {
     {"NegativeOverZero", "-2\\0", "0.0", "-90", "-1.5707963268"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Quadrants, TwoArgumentArcTangentTest, testing::ValuesIn(kArcTangentCases),
-                         [](const testing::TestParamInfo<ArcTangentCase>& info) {
-                             return std::string(info.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Quadrants, TwoArgumentArcTangentTest, testing::ValuesIn(kArcTangentCases), CaseLabel());
 
 // ---- Scanner -------------------------------------------------------------------------
 
@@ -144,10 +140,7 @@ const TokenCase kTokenCases[] = {
     {"WhitespaceOnly", " \n\r\v\f", {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Tokens, ScannerTest, testing::ValuesIn(kTokenCases),
-                         [](const testing::TestParamInfo<TokenCase>& info) {
-                             return std::string(info.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Tokens, ScannerTest, testing::ValuesIn(kTokenCases), CaseLabel());
 
 TEST(ScannerTest, LongTokenIsReadWhole) {
     const std::string number = "1" + std::string(299, '0');

@@ -3,6 +3,8 @@
 #include "decimal_forms.h"
 #include "recalculation_driver.h"
 
+#include "case_label.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,10 +77,7 @@ const RecalculationCase kRecalculationCases[] = {
     {"ThousandDigitsOverflow", "10^1000", {}, "OVERFLOW"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Answers, RecalculationTest, testing::ValuesIn(kRecalculationCases),
-                         [](const testing::TestParamInfo<RecalculationCase>& info) {
-                             return std::string(info.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Answers, RecalculationTest, testing::ValuesIn(kRecalculationCases), CaseLabel());
 
 TEST(RecalculationTest, MessagesComeInOrderXYZExpression) {
     Settings settings;
@@ -137,10 +136,7 @@ const RoundCase kRoundCases[] = {
     {"QuotientFormLosesOnlyDigit", ".4", 0, "+/0"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Examples, RoundToDecimalsTest, testing::ValuesIn(kRoundCases),
-                         [](const testing::TestParamInfo<RoundCase>& info) {
-                             return std::string(info.param.label);
-                         });
+INSTANTIATE_TEST_SUITE_P(Examples, RoundToDecimalsTest, testing::ValuesIn(kRoundCases), CaseLabel());
 
 TEST(RoundToDecimalsTest, SpecialStatesUnchanged) {
     for (const DecimalNumber& special : {DecimalNumber::errorState(), DecimalNumber::infinityState(),

@@ -1,0 +1,97 @@
+# Sourced by test.sh and run.sh: makes printing under Wine reach a printer.
+# Wine prints through CUPS; a CUPS queue named PDF on the cups-pdf backend,
+# made the default, turns every printed page into a PDF file in $HOME/PDF of
+# the user who prints (poppler-utils' pdftotext reads it back).
+#
+#   tm_setup_printing     installs the packages when missing, starts cupsd
+#                         when it is not running, makes the PDF queue and
+#                         makes it the default; quick when all is in place
+#   tm_pdf_folder         the folder the printed PDF files land in
+#
+# Runs as root (or through sudo when there is one), without standard input.
+
+TM_PRINTING_PACKAGES=(
+    cups cups-bsd printer-driver-cups-pdf poppler-utils
+    libcups2:i386    # the 32-bit Wine side loads it to see the printers
+)
+TM_PRINTER=PDF
+TM_PRINTER_PPD=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+
+tm_printing_sudo() {
+    if [[ $(id -u) -eq 0 ]]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo -n "$@"
+    else
+        echo "setup-printing: $1 needs root" >&2
+        return 1
+    fi
+}
+
+tm_printing_missing_packages() {
+    local package status
+    for package in "${TM_PRINTING_PACKAGES[@]}"; do
+        status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+        [[ "$status" == ii* ]] || echo "$package"
+    done
+}
+
+tm_install_printing_packages() {
+    local missing
+    missing=$(tm_printing_missing_packages)
+    [[ -z "$missing" ]] && return 0
+    echo "setup-printing: installing" $missing
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        tm_printing_sudo dpkg --add-architecture i386 || return 1
+    fi
+    tm_printing_sudo apt-get update -q || return 1
+    tm_printing_sudo env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${TM_PRINTING_PACKAGES[@]}" </dev/null || return 1
+    missing=$(tm_printing_missing_packages)
+    if [[ -n "$missing" ]]; then
+        echo "setup-printing: still missing after install:" $missing >&2
+        return 1
+    fi
+}
+
+tm_cupsd_running() {
+    lpstat -r 2>/dev/null | grep -q "is running"
+}
+
+# Starts the scheduler only when it is not running (it puts itself into the
+# background), then waits until it answers.
+tm_start_cupsd() {
+    tm_cupsd_running && return 0
+    local cupsd
+    cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
+    echo "setup-printing: starting $cupsd"
+    tm_printing_sudo "$cupsd" </dev/null >/dev/null 2>&1 || true
+    local tries
+    for tries in $(seq 50); do
+        tm_cupsd_running && return 0
+        sleep 0.2
+    done
+    echo "setup-printing: cupsd does not answer" >&2
+    return 1
+}
+
+tm_ensure_pdf_printer() {
+    if ! lpstat -v "$TM_PRINTER" 2>/dev/null | grep -q "cups-pdf:/"; then
+        echo "setup-printing: making the printer $TM_PRINTER (cups-pdf)"
+        tm_printing_sudo lpadmin -p "$TM_PRINTER" -v cups-pdf:/ -E -m "$TM_PRINTER_PPD" || return 1
+    fi
+    if ! lpstat -d 2>/dev/null | grep -q ": $TM_PRINTER\$"; then
+        tm_printing_sudo lpadmin -d "$TM_PRINTER" || return 1
+    fi
+}
+
+tm_pdf_folder() {
+    echo "${HOME:-/root}/PDF"
+}
+
+tm_setup_printing() {
+    tm_install_printing_packages || return 1
+    tm_start_cupsd || return 1
+    tm_ensure_pdf_printer || return 1
+    return 0
+}

@@ -1,0 +1,43 @@
+// Clear and Clear/Save: file the present calculation, then empty the boxes.
+#include "boxes.h"
+#include "calculator_state.h"
+#include "command_parts.h"
+#include "commands.h"
+#include "layout.h"
+#include "window_state.h"
+
+namespace {
+
+// Saves the present calculation; false when the list is full ("At Limit"
+// shown), in which case the boxes must stay as they are.
+bool fileCalculation() {
+    const int before = calculatorState.savedCount;
+    saveCalculation();
+    return calculatorState.savedCount > before;
+}
+
+} // namespace
+
+void clearCommand() {
+    if (!fileCalculation()) {
+        SetFocus(windowState.inputBox);
+        return;
+    }
+    resetLayout();
+    clearBoxes();
+    calculatorState.expressionText[0] = '\0';
+    SetWindowTextA(windowState.inputBox, "");
+    finishCommand();
+}
+
+void clearSaveCommand() {
+    if (!fileCalculation()) {
+        SetFocus(windowState.inputBox);
+        return;
+    }
+    resetLayout();
+    clearBoxes();
+    SendMessageA(windowState.inputBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(calculatorState.resultText));
+    caretShuffle();
+    finishCommand();
+}

@@ -1,0 +1,25 @@
+// The main window's permanent controls.
+#include "controls.h"
+
+#include "calculator_state.h"
+#include "control_ids.h"
+#include "window_state.h"
+
+HWND createControl(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
+                   int id) {
+    return CreateWindowExA(0, className, text, style, x, y, width, height, windowState.mainWindow,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowState.instance, nullptr);
+}
+
+void createPermanentControls() {
+    WindowState& w = windowState;
+    const int v = w.variablesOffset;
+    w.clearSaveButton = createControl("BUTTON", "Clear/Save", kBorderedStyle, 495, v + 120, 90, 25, kClearSaveButton);
+    w.clearButton = createControl("BUTTON", "Clear", kBorderedStyle, 495, v + 150, 90, 25, kClearButton);
+    w.angleLabel = createControl("STATIC", "Degrees", kLabelStyle, 495, 30, 90, 20, kAngleLabelId);
+    w.decimalsLabel = createControl("STATIC", "Floating", kLabelStyle, 495, 55, 90, 20, kDecimalsLabelId);
+    w.fileNameStrip =
+        createControl("STATIC", calculatorState.currentFile, kBorderedStyle, 0, 0, 600, 20, kFileNameStripId);
+    w.inputBox = createControl("EDIT", "", kEditBoxStyle, 15, v + 135, 465, 20, kInputBoxId);
+    w.resultBox = createControl("EDIT", "", kResultBoxStyle, 15, v + 157, 465, 20, kResultBoxId);
+}

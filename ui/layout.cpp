@@ -1,0 +1,94 @@
+// The layout rule of the main window.
+#include "layout.h"
+
+#include "calculator_state.h"
+#include "window_state.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr int kBoxLeft = 15;
+constexpr int kBoxWidth = 465;
+constexpr int kBoxHeight = 20;
+constexpr int kButtonLeft = 495;
+constexpr int kButtonWidth = 90;
+constexpr int kButtonHeight = 25;
+constexpr int kRow = 20;
+
+void setWindowHeight(int height) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(windowState.mainWindow, &placement);
+    MoveWindow(windowState.mainWindow, placement.rcNormalPosition.left, placement.rcNormalPosition.top,
+               kWindowWidth, height, TRUE);
+}
+
+int outerHeight() {
+    RECT rect{};
+    GetWindowRect(windowState.mainWindow, &rect);
+    return rect.bottom - rect.top;
+}
+
+void moveBox(HWND box, int y) { MoveWindow(box, kBoxLeft, y, kBoxWidth, kBoxHeight, TRUE); }
+
+// The input box, result box and buttons for `offset` and `growth` rows.
+void placeMovableControls(int offset, int growth) {
+    const int top = offset + kRow * growth;
+    moveBox(windowState.inputBox, top + 135);
+    moveBox(windowState.resultBox, top + 157);
+    MoveWindow(windowState.clearSaveButton, kButtonLeft, top + 120, kButtonWidth, kButtonHeight, TRUE);
+    MoveWindow(windowState.clearButton, kButtonLeft, top + 150, kButtonWidth, kButtonHeight, TRUE);
+}
+
+int popupCount() { return calculatorState.boxCount - 1; }
+
+int growthRows() { return popupCount() > 5 ? popupCount() - 5 : 0; }
+
+// Popup box k's y within its parent, read back from the window.
+int popupTop(int k) {
+    RECT rect{};
+    GetWindowRect(windowState.popupBoxes[k], &rect);
+    MapWindowPoints(nullptr, windowState.mainWindow, reinterpret_cast<POINT*>(&rect), 2);
+    return rect.top;
+}
+
+void shiftPopups(int count, int by) {
+    for (int k = 1; k <= count && k < kMaxBoxes; ++k) {
+        if (windowState.popupBoxes[k] != nullptr) moveBox(windowState.popupBoxes[k], popupTop(k) + by);
+    }
+}
+
+} // namespace
+
+int mainWindowLeft(int screenWidth) { return screenWidth / 2 - 300; }
+
+void resetLayout() {
+    setWindowHeight(kBaseWindowHeight + windowState.frameAllowance + windowState.variablesOffset);
+    placeMovableControls(windowState.variablesOffset, 0);
+}
+
+int placeNewPopup(int k) {
+    const int offset = windowState.variablesOffset;
+    if (k <= 5) return offset + 135 - kRow * k;
+    setWindowHeight(kRow * k + 135 + windowState.frameAllowance + offset);
+    placeMovableControls(offset, k - 5);
+    shiftPopups(k - 1, kRow);
+    return offset + 35;
+}
+
+void openVariablesBand(int a) {
+    setWindowHeight(outerHeight() + a);
+    placeMovableControls(a, growthRows());
+    shiftPopups(popupCount(), a);
+}
+
+void closeVariablesBand(int a) {
+    setWindowHeight(outerHeight() - a);
+    placeMovableControls(0, growthRows());
+    if (popupCount() <= 5) {
+        for (int k = 1; k <= popupCount(); ++k) moveBox(windowState.popupBoxes[k], 135 - kRow * k);
+    } else {
+        shiftPopups(popupCount(), -a);
+    }
+}

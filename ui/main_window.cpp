@@ -1,0 +1,161 @@
+// The main window: class registration, creation, the window procedure and
+// the message loop.
+#include "main_window.h"
+
+#include "boxes.h"
+#include "calculation_file.h"
+#include "calculator_state.h"
+#include "commands.h"
+#include "controls.h"
+#include "help_windows.h"
+#include "layout.h"
+#include "pi_constant.h"
+#include "platform_wiring.h"
+#include "recalculation.h"
+#include "window_state.h"
+
+namespace {
+
+constexpr char kMainClassName[] = "WinProg";
+constexpr char kTitle[] = "Marrowfieldtallymaster-1.1";
+constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kIconResource = 101;
+constexpr int kHelpBackground = COLOR_WINDOW + 1;
+
+bool registerClass(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background, HICON icon) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = icon;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+void setLabel(HWND label, const char* text) { SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
+
+// Makes the client area 191 pixels high whatever the frame and menu bar take.
+void applyFrameAllowance(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const int height = client.bottom - client.top;
+    if (height == kBaseClientHeight) return;
+    windowState.frameAllowance = kBaseClientHeight - height;
+    MoveWindow(window, mainWindowLeft(windowState.screenWidth), 20, kWindowWidth,
+               kBaseWindowHeight + windowState.frameAllowance, TRUE);
+}
+
+LRESULT onCreate(HWND window) {
+    windowState.mainWindow = window;
+    initFileDialogs(window);
+    createPermanentControls();
+    createMenuBar();
+    setLabel(windowState.angleLabel, "Degrees");
+    calculatorState.angleInDegrees = 1;
+    setLabel(windowState.decimalsLabel, "10 Decimals");
+    calculatorState.displayDecimals = 10;
+    recalculate();
+    SetFocus(windowState.inputBox);
+    applyFrameAllowance(window);
+    return 0;
+}
+
+LRESULT onDestroy() {
+    PostQuitMessage(0);
+    resetWindowState();
+    return 0;
+}
+
+LRESULT onActivate() {
+    SetFocus(windowState.inputBox);
+    return 0;
+}
+
+LRESULT onPaint(HWND window) {
+    PAINTSTRUCT paint{};
+    HDC context = BeginPaint(window, &paint);
+    const RECT panel = {487, 20, 600, 375};
+    HBRUSH brush = CreateSolidBrush(RGB(203, 232, 255));
+    FillRect(context, &panel, brush);
+    DeleteObject(brush);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT onClose() {
+    closeRequested();
+    return 0;
+}
+
+void onEditChange() {
+    if (windowState.suppressChange) return;
+    calculatorState.calculationSaved = 0;
+    if (changeHandling()) recalculate();
+}
+
+LRESULT onCommand(WPARAM wParam) {
+    const int code = HIWORD(wParam);
+    if (code == 0) runCommand(LOWORD(wParam));
+    if (code == EN_CHANGE) onEditChange();
+    return 0;
+}
+
+} // namespace
+
+bool registerWindowClasses(HINSTANCE instance) {
+    HICON helpIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ASTERISK));
+    HBRUSH helpBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(kHelpBackground));
+    bool registered = registerClass(instance, kMainClassName, mainWindowProcedure,
+                                    CreateSolidBrush(RGB(255, 255, 198)),
+                                    LoadIconA(instance, MAKEINTRESOURCEA(kIconResource)));
+    registered = registerClass(instance, "InsWin", insWinProcedure, helpBackground, helpIcon) && registered;
+    registered = registerClass(instance, "FuncWin", funcWinProcedure, helpBackground, helpIcon) && registered;
+    registered = registerClass(instance, "MenuWin", menuWinProcedure, helpBackground, helpIcon) && registered;
+    return registered;
+}
+
+HWND createMainWindow(HINSTANCE instance, int showCommand) {
+    resetWindowState();
+    windowState.instance = instance;
+    windowState.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    installWindowPlatformSeam();
+    initPiConstant();
+    HWND window = CreateWindowExA(0, kMainClassName, kTitle, kMainWindowStyle, mainWindowLeft(windowState.screenWidth),
+                                  20, kWindowWidth, kBaseWindowHeight, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) return nullptr;
+    windowState.mainWindow = window;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return window;
+}
+
+int runMessageLoop() {
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+HWND mainWindowHandle() { return windowState.mainWindow; }
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return onCreate(window);
+    case WM_DESTROY:
+        return onDestroy();
+    case WM_ACTIVATE:
+        return onActivate();
+    case WM_PAINT:
+        return onPaint(window);
+    case WM_CLOSE:
+        return onClose();
+    case WM_COMMAND:
+        return onCommand(wParam);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,60 @@
+// The main window's menu bar, built once at creation.
+#include "control_ids.h"
+#include "controls.h"
+#include "menu_items.h"
+#include "window_state.h"
+
+namespace {
+
+// One entry of a menu: a label and its command, or a separator (null label).
+struct MenuEntry {
+    const char* label;
+    int id;
+};
+
+constexpr MenuEntry kSeparator = {nullptr, 0};
+
+constexpr MenuEntry kFileItems[] = {{"&New Calculation", kFileNewCalculation}, {"&Open", kFileOpen}, kSeparator,
+                                    {"&Save ", kFileSave}, {"Save &As...", kFileSaveAs}, kSeparator,
+                                    {"&Print", kFilePrint}, kSeparator, {"E&xit", kFileExit}};
+constexpr MenuEntry kEditItems[] = {
+    {"&Copy...Ctrl+C", kEditCopy}, {"C&ut.....Ctrl+X", kEditCut}, {"&Paste..Ctrl+V", kEditPaste}};
+constexpr MenuEntry kMemoryItems[] = {{"&Save 1", kMemorySave1}, {"&Recall 1", kMemoryRecall1}, kSeparator,
+                                      {"S&ave 2", kMemorySave2}, {"R&ecall 2", kMemoryRecall2}, kSeparator,
+                                      {"Sa&ve 3", kMemorySave3}, {"Re&call 3", kMemoryRecall3}};
+constexpr MenuEntry kDisplayItems[] = {
+    {"&No Group", kDisplayNoGroup},       {"&Commas", kDisplayCommas},           {"&Group-5", kDisplayGroup5},
+    kSeparator,                           {"&No Decimals", kDisplayNoDecimals},  {"&10 Decimals", kDisplay10Decimals},
+    {"&20 Decimals", kDisplay20Decimals}, {"&30 Decimals", kDisplay30Decimals},  {"&40 Decimals", kDisplay40Decimals},
+    {"&50 Decimals", kDisplay50Decimals}, {"&All Decimals", kDisplayAllDecimals}};
+constexpr MenuEntry kTrigItems[] = {{"&Degrees", kTrigDegrees}, {"&Radians", kTrigRadians}};
+constexpr MenuEntry kVariablesItems[] = {
+    {"&Show Variables", kShowVariables}, {"&Hide Variables", kHideVariables}, {"&Clear Variables", kClearVariables}};
+constexpr MenuEntry kHelpItems[] = {{"&Instructions", kHelpInstructions}, {"&Functions", kHelpFunctions},
+                                    {"&Menus", kHelpMenus}, kSeparator, {"&About", kHelpAbout}};
+
+template <std::size_t N>
+void appendMenu(HMENU bar, const char* label, const MenuEntry (&entries)[N]) {
+    HMENU popup = CreatePopupMenu();
+    for (const MenuEntry& entry : entries) {
+        if (entry.label == nullptr)
+            insertSeparator(popup, -1);
+        else
+            insertCommandItem(popup, -1, entry.label, entry.id);
+    }
+    appendSubmenu(bar, label, popup);
+}
+
+} // namespace
+
+void createMenuBar() {
+    HMENU bar = CreateMenu();
+    appendMenu(bar, "&File", kFileItems);
+    appendMenu(bar, "&Edit", kEditItems);
+    appendMenu(bar, "&Memory", kMemoryItems);
+    appendMenu(bar, "&Display", kDisplayItems);
+    appendMenu(bar, "&Trig", kTrigItems);
+    appendMenu(bar, "&Variables", kVariablesItems);
+    appendMenu(bar, "&Help", kHelpItems);
+    SetMenu(windowState.mainWindow, bar);
+}
