@@ -12,6 +12,11 @@ namespace {
 
 constexpr int kRecalculationPlaces = 54;
 
+// Counts finished recalculations. A function's message box is modal but has
+// no owner, so the user can type on while it is open and a recalculation can
+// start and finish inside another one; the inner one saw the newer texts.
+unsigned finishedRecalculations = 0;
+
 void dropLastDigit(DecimalNumber& value) {
     if (!value.digits.empty()) value.digits.pop_back();
     --value.scale;
@@ -24,16 +29,25 @@ void recalculate() {
     const int savedPlaces = workingPlaces;
     workingPlaces = kRecalculationPlaces;
 
+    // The texts are copied first: typing during a message box rewrites the
+    // state's buffers, and a scan must never run on a half-old text.
+    const std::string texts[4] = {state.variableTexts[0], state.variableTexts[1],
+                                  state.variableTexts[2], state.expressionText};
+    const unsigned finishedBefore = finishedRecalculations;
+
     // x, y and z first, each with 0 for the variables, then the expression.
     ExpressionParser parser;
     const int angleMode = state.angleInDegrees;
     const DecimalNumber zero = DecimalNumber::fromInt(0);
-    const DecimalNumber x = parser.evaluate(state.variableTexts[0], angleMode, zero, zero, zero);
-    const DecimalNumber y = parser.evaluate(state.variableTexts[1], angleMode, zero, zero, zero);
-    const DecimalNumber z = parser.evaluate(state.variableTexts[2], angleMode, zero, zero, zero);
-    DecimalNumber result = parser.evaluate(state.expressionText, angleMode, x, y, z);
+    const DecimalNumber x = parser.evaluate(texts[0].c_str(), angleMode, zero, zero, zero);
+    const DecimalNumber y = parser.evaluate(texts[1].c_str(), angleMode, zero, zero, zero);
+    const DecimalNumber z = parser.evaluate(texts[2].c_str(), angleMode, zero, zero, zero);
+    DecimalNumber result = parser.evaluate(texts[3].c_str(), angleMode, x, y, z);
 
     workingPlaces = savedPlaces;
+    // A recalculation that finished meanwhile has shown the newer answer.
+    if (finishedRecalculations != finishedBefore) return;
+    ++finishedRecalculations;
     result = roundToDecimals(result, state.displayDecimals);
 
     // An answer whose text (with its grouping) does not fit is not shown cut.

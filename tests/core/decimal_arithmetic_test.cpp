@@ -1,119 +1,175 @@
-// Addition, subtraction and multiplication: values and the exact digit forms
-// the displayed answers depend on.
+// The arithmetic operations on stated examples: the values and the exact
+// digit forms the displayed answers depend on, with division and remainder
+// at both 15 and 54 working places.
+#include "case_label.h"
 #include "decimal_forms.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
-enum class Op { Add, Subtract, Multiply };
+using Operation = DecimalNumber (DecimalNumber::*)(const DecimalNumber&) const;
+const Operation kAdd = &DecimalNumber::add;
+const Operation kSubtract = &DecimalNumber::subtract;
+const Operation kMultiply = &DecimalNumber::multiply;
+const Operation kDivide = &DecimalNumber::divide;
+const Operation kRemainder = &DecimalNumber::remainder;
 
-struct ArithmeticCase {
-    const char* name;
-    Op op;
-    const char* a;  // operand texts as typed
-    const char* b;
-    const char* form;  // expected sign digits/scale
-    const char* shown; // expected toText(0)
-    int places;        // workingPlaces in force
+struct OperationCase {
+    std::string label;
+    Operation operation;
+    std::string a;  // operand texts as typed
+    std::string b;
+    std::string shown;  // expected toText(0)
+    std::string form = {};  // expected sign digits/scale; "" where only the text is stated
+    int places = 15;    // workingPlaces in force
 };
 
-DecimalNumber apply(Op op, const DecimalNumber& a, const DecimalNumber& b) {
-    switch (op) {
-    case Op::Add: return a.add(b);
-    case Op::Subtract: return a.subtract(b);
-    case Op::Multiply: return a.multiply(b);
-    }
-    return DecimalNumber::errorState();
-}
-
-class Arithmetic : public testing::TestWithParam<ArithmeticCase> {};
+class Arithmetic : public testing::TestWithParam<OperationCase> {};
 
 TEST_P(Arithmetic, GivesTheStatedForm) {
-    const ArithmeticCase& c = GetParam();
+    const OperationCase& c = GetParam();
     WorkingPlacesScope places(c.places);
-    const DecimalNumber a = textValue(c.a);
-    const DecimalNumber b = textValue(c.b);
-    const DecimalNumber result = apply(c.op, a, b);
-    EXPECT_EQ(formOf(result), c.form);
+    const DecimalNumber a = textValue(c.a.c_str());
+    const DecimalNumber result = (a.*c.operation)(textValue(c.b.c_str()));
     EXPECT_EQ(result.toText(0), c.shown);
-    EXPECT_EQ(formOf(a), formOf(textValue(c.a))) << "receiver changed";
+    if (!c.form.empty()) {
+        EXPECT_EQ(formOf(result), c.form);
+    }
+    EXPECT_EQ(formOf(a), formOf(textValue(c.a.c_str()))) << "receiver changed";
 }
 
-const ArithmeticCase kAddSubtractCases[] = {
-    {"CarryIntoNewDigit", Op::Add, "999", "1", "+1000/0", "1000", 15},
-    {"BorrowAcrossDigits", Op::Subtract, "1000", "1", "+999/0", "999", 15},
-    {"SumOfScales", Op::Add, "12.5", "7.25", "+1975/2", "19.75", 15},
-    {"DifferenceOfScales", Op::Subtract, "12.5", "7.25", "+525/2", "5.25", 15},
-    {"NegativeDifference", Op::Subtract, "7.25", "12.5", "-525/2", "-5.25", 15},
-    {"BelowOneKeepsNoIntegerDigit", Op::Subtract, "1", ".001", "+999/3", ".999", 15},
-    {"LeadingZeroMinusBare", Op::Subtract, "0.5", ".7", "-2/1", "-.2", 15},
-    {"LeadingZeroMinusLeadingZero", Op::Subtract, "0.5", "0.7", "-2/1", "-.2", 15},
-    {"EqualValuesOtherForms", Op::Subtract, "5.0", "5", "+0/1", ".0", 15},
-    {"EqualRepresentations", Op::Subtract, "5", "5", "+0/0", "0", 15},
-    {"MinusMinus", Op::Subtract, "-5", "5", "-10/0", "-10", 15},
-    {"MinusNegative", Op::Subtract, "5", "-5", "+10/0", "10", 15},
-    {"NegativePlusNegative", Op::Add, "-5", "-5", "-10/0", "-10", 15},
-    {"OppositesNegativeFirst", Op::Add, "-5", "5", "+0/0", "0", 15},
-    {"OppositesPositiveFirst", Op::Add, "5", "-5", "+0/0", "0", 15},
-    {"LeadingZerosKept", Op::Add, "0.5", "0.3", "+08/1", "0.8", 15},
-    {"NoIntegerDigits", Op::Add, ".5", ".3", "+8/1", ".8", 15},
-    {"ZeroPlusZero", Op::Add, "0", "0", "+0/0", "0", 15},
-    {"OperandLeadingZerosStay", Op::Add, "007", "1", "+008/0", "008", 15},
-    {"NegativeZeroPlusZero", Op::Add, "-0", "0", "+0/0", "0", 15},
-    {"EmptyPlusEmpty", Op::Add, "", "", "+/0", "0", 15},
-    {"LongCarryChain", Op::Add, "99999999999999999999.99", ".01", "+10000000000000000000000/2",
-     "100000000000000000000.00", 15},
+const OperationCase kAddSubtractCases[] = {
+    {"CarryIntoNewDigit", kAdd, "999", "1", "1000", "+1000/0"},
+    {"BorrowAcrossDigits", kSubtract, "1000", "1", "999", "+999/0"},
+    {"SumOfScales", kAdd, "12.5", "7.25", "19.75", "+1975/2"},
+    {"DifferenceOfScales", kSubtract, "12.5", "7.25", "5.25", "+525/2"},
+    {"NegativeDifference", kSubtract, "7.25", "12.5", "-5.25", "-525/2"},
+    {"BelowOneKeepsNoIntegerDigit", kSubtract, "1", ".001", ".999", "+999/3"},
+    {"LeadingZeroMinusBare", kSubtract, "0.5", ".7", "-.2", "-2/1"},
+    {"LeadingZeroMinusLeadingZero", kSubtract, "0.5", "0.7", "-.2", "-2/1"},
+    {"EqualValuesOtherForms", kSubtract, "5.0", "5", ".0", "+0/1"},
+    {"EqualRepresentations", kSubtract, "5", "5", "0", "+0/0"},
+    {"MinusMinus", kSubtract, "-5", "5", "-10", "-10/0"},
+    {"MinusNegative", kSubtract, "5", "-5", "10", "+10/0"},
+    {"NegativePlusNegative", kAdd, "-5", "-5", "-10", "-10/0"},
+    {"OppositesNegativeFirst", kAdd, "-5", "5", "0", "+0/0"},
+    {"OppositesPositiveFirst", kAdd, "5", "-5", "0", "+0/0"},
+    {"LeadingZerosKept", kAdd, "0.5", "0.3", "0.8", "+08/1"},
+    {"NoIntegerDigits", kAdd, ".5", ".3", ".8", "+8/1"},
+    {"ZeroPlusZero", kAdd, "0", "0", "0", "+0/0"},
+    {"OperandLeadingZerosStay", kAdd, "007", "1", "008", "+008/0"},
+    {"NegativeZeroPlusZero", kAdd, "-0", "0", "0", "+0/0"},
+    {"EmptyPlusEmpty", kAdd, "", "", "0", "+/0"},
+    {"LongCarryChain", kAdd, "99999999999999999999.99", ".01", "100000000000000000000.00", "+10000000000000000000000/2"},
 };
 
-const ArithmeticCase kMultiplyCases[] = {
-    {"Simple", Op::Multiply, "12", "3", "+36/0", "36", 15},
-    {"CarriesEveryColumn", Op::Multiply, "99", "99", "+9801/0", "9801", 15},
-    {"Fractions", Op::Multiply, "1.1", "1.1", "+121/2", "1.21", 15},
-    {"LeadingZeroHalves", Op::Multiply, "0.5", "0.5", "+025/2", "0.25", 15},
-    {"BareHalves", Op::Multiply, ".5", ".5", "+25/2", ".25", 15},
-    {"TrailingZeroKept", Op::Multiply, "1.5", "-2", "-30/1", "-3.0", 15},
-    {"NegativeTimesZero", Op::Multiply, "-3", "0", "+0/0", "0", 15},
-    {"ZeroTimesNegative", Op::Multiply, "0", "-3", "+0/0", "0", 15},
-    {"NegativeTimesNegative", Op::Multiply, "-3", "-3", "+9/0", "9", 15},
-    {"MultiplierWithLeadingZero", Op::Multiply, "123.45", "0.001", "+00012345/5", "000.12345", 15},
-    {"MultiplierWithoutIntegerDigit", Op::Multiply, "123.45", ".001", "+0012345/5", "00.12345", 15},
-    {"CutNotRounded", Op::Multiply, "3.14159265358979", "2.71828182845904", "+8539734222673541815/18",
-     "8.539734222673541815", 15},
-    {"CutNotRoundedAt54", Op::Multiply, "3.14159265358979", "2.71828182845904", "+85397342226735418150399772016/28",
-     "8.5397342226735418150399772016", 54},
-    {"TenPlaceFractionsCutToEighteen", Op::Multiply, ".9999999999", ".9999999999", "+999999999800000000/18",
-     ".999999999800000000", 15},
-    {"ExactAtTheLimit", Op::Multiply, ".999999999", ".999999999", "+999999998000000001/18",
-     ".999999998000000001", 15},
-    {"SmallProductPadded", Op::Multiply, ".01", ".02", "+0002/4", ".0002", 15},
-    {"EmptyMultiplicand", Op::Multiply, "", "45", "+0/0", "0", 15},
-    {"EmptyMultiplier", Op::Multiply, "45", "", "+0/0", "0", 15},
-    {"CutBelowAnyDigit", Op::Multiply, ".0000000001", ".0000000001", "+000000000000000000/18",
-     ".000000000000000000", 15},
+const OperationCase kMultiplyCases[] = {
+    {"Simple", kMultiply, "12", "3", "36", "+36/0"},
+    {"CarriesEveryColumn", kMultiply, "99", "99", "9801", "+9801/0"},
+    {"Fractions", kMultiply, "1.1", "1.1", "1.21", "+121/2"},
+    {"LeadingZeroHalves", kMultiply, "0.5", "0.5", "0.25", "+025/2"},
+    {"BareHalves", kMultiply, ".5", ".5", ".25", "+25/2"},
+    {"TrailingZeroKept", kMultiply, "1.5", "-2", "-3.0", "-30/1"},
+    {"NegativeTimesZero", kMultiply, "-3", "0", "0", "+0/0"},
+    {"ZeroTimesNegative", kMultiply, "0", "-3", "0", "+0/0"},
+    {"NegativeTimesNegative", kMultiply, "-3", "-3", "9", "+9/0"},
+    {"MultiplierWithLeadingZero", kMultiply, "123.45", "0.001", "000.12345", "+00012345/5"},
+    {"MultiplierWithoutIntegerDigit", kMultiply, "123.45", ".001", "00.12345", "+0012345/5"},
+    {"CutNotRounded", kMultiply, "3.14159265358979", "2.71828182845904", "8.539734222673541815", "+8539734222673541815/18"},
+    {"CutNotRoundedAt54", kMultiply, "3.14159265358979", "2.71828182845904", "8.5397342226735418150399772016",
+     "+85397342226735418150399772016/28", 54},
+    {"TenPlaceFractionsCutToEighteen", kMultiply, ".9999999999", ".9999999999", ".999999999800000000", "+999999999800000000/18"},
+    {"ExactAtTheLimit", kMultiply, ".999999999", ".999999999", ".999999998000000001", "+999999998000000001/18"},
+    {"SmallProductPadded", kMultiply, ".01", ".02", ".0002", "+0002/4"},
+    {"EmptyMultiplicand", kMultiply, "", "45", "0", "+0/0"},
+    {"EmptyMultiplier", kMultiply, "45", "", "0", "+0/0"},
+    {"CutBelowAnyDigit", kMultiply, ".0000000001", ".0000000001", ".000000000000000000", "+000000000000000000/18"},
 };
 
-INSTANTIATE_TEST_SUITE_P(AddSubtract, Arithmetic, testing::ValuesIn(kAddSubtractCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-INSTANTIATE_TEST_SUITE_P(Multiply, Arithmetic, testing::ValuesIn(kMultiplyCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+std::string repeat(char c, int n) { return std::string(static_cast<std::size_t>(n), c); }
+
+// Every division and remainder example at 15 and at 54 working places; a
+// quotient has a budget of workingPlaces + 4 digits, cut, not rounded.
+std::vector<OperationCase> divisionCases() {
+    std::vector<OperationCase> cases;
+    for (int places : {15, 54}) {
+        const int budget = places + 4;
+        const std::string sevenths = ".142857142857142857142857142857142857142857142857142857142857";
+        const OperationCase atPlaces[] = {
+            {"TenByFour", kDivide, "10", "4", "2.5"},
+            {"ThousandByEight", kDivide, "1000", "8", "125", "+125/0"},
+            {"SixByThree", kDivide, "6", "3", "2"},
+            {"OnePointFiveByHalf", kDivide, "1.5", "0.5", "3"},
+            {"HalfByQuarter", kDivide, "0.5", "0.25", "2"},
+            {"OneByEight", kDivide, "1", "8", ".125"},
+            {"OneByThousand", kDivide, "1", "1000", ".001"},
+            {"MinusSevenByTwo", kDivide, "-7", "2", "-3.5"},
+            {"MinusSevenByMinusTwo", kDivide, "-7", "-2", "3.5"},
+            {"ZeroByMinusFive", kDivide, "0", "-5", "0", "+0/0"},
+            {"ByOneThousandth", kDivide, "999999", "0.001", "999999000"},
+            {"OneThird", kDivide, "1", "3", "." + repeat('3', budget - 1)},
+            {"TwoThirdsCut", kDivide, "2", "3", "." + repeat('6', budget - 1)},
+            {"HundredThirds", kDivide, "100", "3", "33." + repeat('3', budget - 3)},
+            {"OneByThreeThousandths", kDivide, "1", "0.003", "333." + repeat('3', budget - 4)},
+            {"ThousandthByThree", kDivide, "0.001", "3", ".000" + repeat('3', budget - 1)},
+            {"LongByThree", kDivide, "12345678901234567890", "3", "4115226300411522630", "+4115226300411522630/0"},
+            {"TenToTheTwentyNine", kDivide, "1" + repeat('0', 29), "1", "1" + repeat('0', 29)},
+            {"TenToTheEighteen", kDivide, "1" + repeat('0', 18), "1", "1" + repeat('0', 18), "+1" + repeat('0', 18) + "/0"},
+            {"DivisorWithLeadingZeros", kDivide, "1", "0007", sevenths.substr(0, static_cast<std::size_t>(budget))},
+            {"SeventeenByFive", kRemainder, "17", "5", "2", "+2/0"},
+            {"SeventyThreeBySeven", kRemainder, "73", "7", "3", "+3/0"},
+            {"FiftyThreeByFive", kRemainder, "53", "5", "3", "+3/0"},
+            {"ThousandByTen", kRemainder, "1000", "10", "0", "+0/0"},
+            {"SmallerDividend", kRemainder, "3", "7", "3", "+3/0"},
+            {"LongDividend", kRemainder, "123456789", "1000", "789", "+789/0"},
+            {"FractionsTruncated", kRemainder, "7.9", "2.9", "1", "+1/0"},
+            {"DivisorBelowOne", kRemainder, "5", "0.5", "ERROR", "+/-1"},
+            {"DivisorFractionDropped", kRemainder, "5", "7.5", "5", "+5/0"},
+            {"EqualOperands", kRemainder, "7", "7", "0", "+0/0"},
+            {"ZeroAfterSubtractionThenDigits", kRemainder, "703", "7", "3", "+3/0"},
+            {"LeadingZerosInDividend", kRemainder, "0073", "7", "3", "+3/0"},
+            {"NegativeDividend", kRemainder, "-7", "2", "-1", "-1/0"},
+            {"NegativeDivisor", kRemainder, "7", "-2", "1", "+1/0"},
+            {"BothNegative", kRemainder, "-7", "-2", "-1", "-1/0"},
+            {"NegativeExactMultiple", kRemainder, "-14", "7", "0", "+0/0"},
+            {"FractionOnlyDividend", kRemainder, ".5", "3", "0", "+/0"},
+            {"NegativeFractionOnlyDividend", kRemainder, "-.5", "3", "0", "+/0"},
+            {"LongDivisor", kRemainder, "98765432109876543210", "1234567890123", "900036543210", "+900036543210/0"},
+        };
+        for (OperationCase c : atPlaces) {
+            c.label += "At" + std::to_string(places);
+            c.places = places;
+            cases.push_back(c);
+        }
+    }
+    const OperationCase atFifteen[] = {
+        {"TwentyTwoSevenths", kDivide, "22", "7", "3.14285714285714285"},
+        // An integer part longer than the budget keeps its magnitude with zeros.
+        {"IntegerPartBeyondBudget", kDivide, "9876543210987654321098765", "1", "9876543210987654321000000"},
+        {"TinyQuotient", kDivide, "1", "1" + repeat('0', 40), "." + repeat('0', 39) + "1"},
+        {"ZeroDividendGivesThePlainZero", kDivide, "0.000", "-5", "0", "+0/0"},
+        {"ByZeroIsAnError", kDivide, "5", "0.00", "ERROR", "+/-1"},
+        {"ByEmptyZeroIsAnError", kDivide, "5", "", "ERROR", "+/-1"},
+        {"NoBudgetGivesThePlainZero", kDivide, "7", "3", "0", "+0/0", -4},
+    };
+    cases.insert(cases.end(), std::begin(atFifteen), std::end(atFifteen));
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AddSubtract, Arithmetic, testing::ValuesIn(kAddSubtractCases), CaseLabel());
+INSTANTIATE_TEST_SUITE_P(Multiply, Arithmetic, testing::ValuesIn(kMultiplyCases), CaseLabel());
+INSTANTIATE_TEST_SUITE_P(DivideRemainder, Arithmetic, testing::ValuesIn(divisionCases()), CaseLabel());
 
 TEST(Magnitudes, WrappedDifferenceStartsWithNine) {
-    const DecimalNumber wrapped = DecimalNumber::subtractMagnitudes(textValue("5"), textValue("7"));
-    EXPECT_EQ(formOf(wrapped), "+98/0");
+    EXPECT_EQ(formOf(DecimalNumber::subtractMagnitudes(textValue("5"), textValue("7"))), "+98/0");
     EXPECT_EQ(formOf(DecimalNumber::addMagnitudes(textValue("-0.5"), textValue("0.5"))), "+10/1");
 }
 
-TEST(Magnitudes, TrialSubtractionComparesWithinOneDigit) {
-    const DecimalNumber divisor = textValue("37");
-    EXPECT_TRUE(textValue("37").magnitudeAtLeast(divisor));
-    EXPECT_TRUE(textValue("369").magnitudeAtLeast(divisor));
-    EXPECT_TRUE(textValue("037").magnitudeAtLeast(divisor));
-    EXPECT_FALSE(textValue("36").magnitudeAtLeast(divisor));
-    EXPECT_FALSE(textValue("03").magnitudeAtLeast(divisor));
-}
-
-TEST(Truncate, DropsDigitsAboveTheWorkingPlaces) {
+TEST(Truncate, DropsDigitsAboveTheWorkingPlacesInPlace) {
     WorkingPlacesScope places(2);
     DecimalNumber value = textValue("1.23456789");
     EXPECT_EQ(formOf(value.truncateToWorkingPlaces()), "+123456/5");

@@ -1,5 +1,6 @@
 // Comparisons and shape operations: numeric order across forms and signs,
 // representation equality, and the moves of the decimal point.
+#include "case_label.h"
 #include "decimal_forms.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 namespace {
 
 struct OrderCase {
-    const char* name;
+    const char* label;
     const char* a;  // forms
     const char* b;
     bool greater;
@@ -44,35 +45,19 @@ const OrderCase kOrderCases[] = {
     {"ZeroVsSmallPositive", "+000/2", "+1/9", false, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Compare, Order, testing::ValuesIn(kOrderCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Compare, Order, testing::ValuesIn(kOrderCases), CaseLabel());
 
-TEST(Equals, ComparesRepresentations) {
+TEST(Equals, ComparesRepresentationsAndIsZeroValues) {
     EXPECT_FALSE(textValue("2.5").equals(textValue("2.50")));
     EXPECT_FALSE(textValue("0").equals(textValue("-0")));
     EXPECT_FALSE(textValue("0").equals(DecimalNumber{}));
     EXPECT_TRUE(textValue("2.50").equals(textValue("2.50")));
-}
-
-TEST(IsZero, IgnoresSignScaleAndLength) {
-    EXPECT_TRUE(DecimalNumber{}.isZero());
-    EXPECT_TRUE(textValue("0.000").isZero());
-    EXPECT_TRUE(textValue("-0").isZero());
+    for (const char* zero : {"", "0.000", "-0"}) EXPECT_TRUE(textValue(zero).isZero()) << zero;
     EXPECT_FALSE(textValue("0.001").isZero());
 }
 
-TEST(Negate, FlipsInPlaceAndReturnsTheChange) {
-    DecimalNumber zero = DecimalNumber::fromInt(0);
-    const DecimalNumber copy = zero.negate();
-    EXPECT_EQ(zero.toText(0), "-0");
-    EXPECT_EQ(formOf(copy), "-0/0");
-    EXPECT_TRUE(zero.isNegative());
-    zero.negate();
-    EXPECT_EQ(formOf(zero), "+0/0");
-}
-
 struct PowerOfTenCase {
-    const char* name;
+    const char* label;
     const char* form;
     int n;
     const char* multiplied;
@@ -100,10 +85,14 @@ const PowerOfTenCase kPowerOfTenCases[] = {
     {"NoChange", "+25/1", 0, "+25/1", "+25/1"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Shape, PowerOfTen, testing::ValuesIn(kPowerOfTenCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Shape, PowerOfTen, testing::ValuesIn(kPowerOfTenCases), CaseLabel());
 
-TEST(Shape, ResizeAppendAndSetScaleChangeTheReceiver) {
+TEST(Shape, NegateResizeAppendAndSetScaleChangeTheReceiver) {
+    DecimalNumber zero = DecimalNumber::fromInt(0);
+    EXPECT_EQ(formOf(zero.negate()), "-0/0");
+    EXPECT_EQ(zero.toText(0), "-0");
+    EXPECT_TRUE(zero.isNegative());
+    EXPECT_EQ(formOf(zero.negate()), "+0/0");
     DecimalNumber value = fromForm("+12345/2");
     EXPECT_EQ(formOf(value.resizeDigits(3)), "+123/2");
     EXPECT_EQ(formOf(value.resizeDigits(5)), "+12300/2");

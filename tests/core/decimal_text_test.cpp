@@ -1,5 +1,6 @@
 // Text conversions of DecimalNumber: construction from text and integers,
 // display text with its groupings and states, and toInteger.
+#include "case_label.h"
 #include "decimal_forms.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 namespace {
 
 struct FromTextCase {
-    const char* name;
+    const char* label;
     const char* text;
     const char* form;   // expected sign digits/scale
     const char* shown;  // toText(0) of the result
@@ -37,86 +38,10 @@ const FromTextCase kFromTextCases[] = {
     {"LetterAfterPointCounts", "2.x", "+2/1", ".2"},
     {"LettersAfterPointPadded", "2.xx", "+02/2", ".02"},
     {"NegativeZero", "-0", "-0/0", "-0"},
+    {"NullText", nullptr, "+/0", "0"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Text, FromText, testing::ValuesIn(kFromTextCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FromText, NullTextIsEmptyZero) {
-    const DecimalNumber value = DecimalNumber::fromText(nullptr);
-    EXPECT_EQ(formOf(value), "+/0");
-    EXPECT_TRUE(value.isZero());
-}
-
-struct FromIntCase {
-    const char* name;
-    std::int32_t value;
-    const char* form;
-};
-
-class FromInt : public testing::TestWithParam<FromIntCase> {};
-
-TEST_P(FromInt, IsExactWithoutLeadingZeros) {
-    EXPECT_EQ(formOf(DecimalNumber::fromInt(GetParam().value)), GetParam().form);
-}
-
-const FromIntCase kFromIntCases[] = {
-    {"Zero", 0, "+0/0"},
-    {"MinusOneEighty", -180, "-180/0"},
-    {"Ten", 10, "+10/0"},
-    {"BillionAndMore", 1234567890, "+1234567890/0"},
-    {"Int32Max", INT32_MAX, "+2147483647/0"},
-    {"Int32Min", INT32_MIN, "-2147483648/0"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Int, FromInt, testing::ValuesIn(kFromIntCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct GroupingCase {
-    const char* name;
-    const char* form;
-    const char* plain;
-    const char* fives;
-    const char* commas;
-};
-
-class Grouping : public testing::TestWithParam<GroupingCase> {};
-
-TEST_P(Grouping, WritesEachGroupWidth) {
-    const GroupingCase& c = GetParam();
-    const DecimalNumber value = fromForm(c.form);
-    EXPECT_EQ(value.toText(0), c.plain);
-    EXPECT_EQ(value.toText(5), c.fives);
-    EXPECT_EQ(value.toText(-1), c.commas);
-}
-
-const GroupingCase kGroupingCases[] = {
-    {"LongFraction", "+1234567891234/6", "1234567.891234", "12 34567.89123 4", "1,234,567.891 234"},
-    {"NegativeHalf", "-1234565/1", "-123456.5", "-1 23456.5", "-123,456.5"},
-    {"NoSpaceAfterMinus", "-12345/0", "-12345", "-12345", "-12,345"},
-    {"LeadingZeroKept", "+0123456/6", "0.123456", "0.12345 6", "0.123 456"},
-    {"Integer", "+1234567/0", "1234567", "12 34567", "1,234,567"},
-    {"NoIntegerDigit", "-25/2", "-.25", "-.25", "-.25"},
-    {"ExactGroupOfFive", "+12345678901/1", "1234567890.1", "12345 67890.1", "1,234,567,890.1"},
-    {"NegativeSixDigits", "-123456/0", "-123456", "-1 23456", "-123,456"},
-    {"EmptyDigits", "+/0", "0", "0", "0"},
-    {"NegativeZero", "-0/0", "-0", "-0", "-0"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Text, Grouping, testing::ValuesIn(kGroupingCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-struct StateCase {
-    const char* name;
-    DecimalNumber value;
-    const char* text;
-};
-
-class StateText : public testing::TestWithParam<StateCase> {};
-
-TEST_P(StateText, IsWrittenWithoutDigitsOrSign) {
-    for (int width : {0, 5, -1}) EXPECT_EQ(GetParam().value.toText(width), GetParam().text);
-}
+INSTANTIATE_TEST_SUITE_P(Text, FromText, testing::ValuesIn(kFromTextCases), CaseLabel());
 
 DecimalNumber negated(DecimalNumber value) {
     value.negate();
@@ -130,18 +55,45 @@ DecimalNumber ofDigitCount(std::size_t count, char sign) {
     return value;
 }
 
-const StateCase kStateCases[] = {
-    {"Error", DecimalNumber::errorState(), "ERROR"},
-    {"NegativeError", negated(DecimalNumber::errorState()), "ERROR"},
-    {"Infinity", DecimalNumber::infinityState(), "Infinity"},
-    {"NegativeInfinity", negated(DecimalNumber::infinityState()), "Infinity"},
-    {"Overflow", DecimalNumber::overflowState(), "OVERFLOW"},
-    {"ThousandDigits", ofDigitCount(1000, '+'), "OVERFLOW"},
-    {"ThousandDigitsNegative", ofDigitCount(1000, '-'), "OVERFLOW"},
+struct GroupingCase {
+    const char* label;
+    DecimalNumber value;
+    const char* plain;
+    const char* fives;
+    const char* commas;
 };
 
-INSTANTIATE_TEST_SUITE_P(Text, StateText, testing::ValuesIn(kStateCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+class Grouping : public testing::TestWithParam<GroupingCase> {};
+
+TEST_P(Grouping, WritesEachGroupWidth) {
+    const GroupingCase& c = GetParam();
+    EXPECT_EQ(c.value.toText(0), c.plain);
+    EXPECT_EQ(c.value.toText(5), c.fives);
+    EXPECT_EQ(c.value.toText(-1), c.commas);
+}
+
+const GroupingCase kGroupingCases[] = {
+    {"LongFraction", fromForm("+1234567891234/6"), "1234567.891234", "12 34567.89123 4", "1,234,567.891 234"},
+    {"NegativeHalf", fromForm("-1234565/1"), "-123456.5", "-1 23456.5", "-123,456.5"},
+    {"NoSpaceAfterMinus", fromForm("-12345/0"), "-12345", "-12345", "-12,345"},
+    {"LeadingZeroKept", fromForm("+0123456/6"), "0.123456", "0.12345 6", "0.123 456"},
+    {"Integer", fromForm("+1234567/0"), "1234567", "12 34567", "1,234,567"},
+    {"NoIntegerDigit", fromForm("-25/2"), "-.25", "-.25", "-.25"},
+    {"ExactGroupOfFive", fromForm("+12345678901/1"), "1234567890.1", "12345 67890.1", "1,234,567,890.1"},
+    {"NegativeSixDigits", fromForm("-123456/0"), "-123456", "-1 23456", "-123,456"},
+    {"EmptyDigits", fromForm("+/0"), "0", "0", "0"},
+    {"NegativeZero", fromForm("-0/0"), "-0", "-0", "-0"},
+    // The states are written without digits or sign.
+    {"Error", DecimalNumber::errorState(), "ERROR", "ERROR", "ERROR"},
+    {"NegativeError", negated(DecimalNumber::errorState()), "ERROR", "ERROR", "ERROR"},
+    {"Infinity", DecimalNumber::infinityState(), "Infinity", "Infinity", "Infinity"},
+    {"NegativeInfinity", negated(DecimalNumber::infinityState()), "Infinity", "Infinity", "Infinity"},
+    {"Overflow", DecimalNumber::overflowState(), "OVERFLOW", "OVERFLOW", "OVERFLOW"},
+    {"ThousandDigits", ofDigitCount(1000, '+'), "OVERFLOW", "OVERFLOW", "OVERFLOW"},
+    {"ThousandDigitsNegative", ofDigitCount(1000, '-'), "OVERFLOW", "OVERFLOW", "OVERFLOW"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Text, Grouping, testing::ValuesIn(kGroupingCases), CaseLabel());
 
 TEST(ToText, WritesNineHundredNinetyNineDigitsInFull) {
     const DecimalNumber value = ofDigitCount(999, '-');
@@ -167,32 +119,39 @@ TEST(ToText, NeverWritesPastTheBuffer) {
     EXPECT_STREQ(exact, "");
 }
 
-struct ToIntegerCase {
-    const char* name;
+struct IntegerCase {
+    const char* label;
     const char* text;
-    std::int32_t expected;
+    std::int32_t value;
+    bool fromIntGivesText;  // fromInt(value) has the text's form
 };
 
-class ToInteger : public testing::TestWithParam<ToIntegerCase> {};
+class Integer : public testing::TestWithParam<IntegerCase> {};
 
-TEST_P(ToInteger, TruncatesTowardsZeroAndSaturates) {
-    EXPECT_EQ(DecimalNumber::fromText(GetParam().text).toInteger(), GetParam().expected);
+TEST_P(Integer, ToIntegerTruncatesAndSaturatesFromIntIsExact) {
+    const IntegerCase& c = GetParam();
+    EXPECT_EQ(DecimalNumber::fromText(c.text).toInteger(), c.value);
+    if (c.fromIntGivesText) {
+        EXPECT_EQ(formOf(DecimalNumber::fromInt(c.value)), formOf(textValue(c.text)));
+    }
 }
 
-const ToIntegerCase kToIntegerCases[] = {
-    {"NegativeFraction", "-12.9", -12},
-    {"Half", ".5", 0},
-    {"NegativeHalf", "-.5", 0},
-    {"LeadingZeros", "0042.000", 42},
-    {"Int32Max", "2147483647", INT32_MAX},
-    {"JustAboveMax", "2147483648", INT32_MAX},
-    {"Int32Min", "-2147483648", INT32_MIN},
-    {"FarBelowMin", "-99999999999999999999.5", INT32_MIN},
-    {"HugeWithLongFraction", "12345678901234567890.123456789012345678901234567890", INT32_MAX},
+const IntegerCase kIntegerCases[] = {
+    {"Zero", "0", 0, true},
+    {"MinusOneEighty", "-180", -180, true},
+    {"BillionAndMore", "1234567890", 1234567890, true},
+    {"Int32Max", "2147483647", INT32_MAX, true},
+    {"Int32Min", "-2147483648", INT32_MIN, true},
+    {"NegativeFraction", "-12.9", -12, false},
+    {"Half", ".5", 0, false},
+    {"NegativeHalf", "-.5", 0, false},
+    {"LeadingZeros", "0042.000", 42, false},
+    {"JustAboveMax", "2147483648", INT32_MAX, false},
+    {"FarBelowMin", "-99999999999999999999.5", INT32_MIN, false},
+    {"HugeWithLongFraction", "12345678901234567890.123456789012345678901234567890", INT32_MAX, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Text, ToInteger, testing::ValuesIn(kToIntegerCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Text, Integer, testing::ValuesIn(kIntegerCases), CaseLabel());
 
 TEST(ToInteger, ReadsValuesTooLongToShow) {
     DecimalNumber value = ofDigitCount(1200, '+');

@@ -1,5 +1,4 @@
 // Function names, argument checks with their message boxes, angle units.
-#include "function_application.h"
 #include "recalculation_driver.h"
 
 #include "case_label.h"
@@ -8,27 +7,8 @@
 
 namespace {
 
-struct FunctionCase {
-    const char* label;
-    std::string expression;
-    std::string expected; // resultText at 10 decimals
-    bool radians = false;
-};
-
-class FunctionNameTest : public testing::TestWithParam<FunctionCase> {};
-
-TEST_P(FunctionNameTest, ShowsAnswer) {
-    const FunctionCase& c = GetParam();
-    Settings settings;
-    settings.radians = c.radians;
-    const Answer answer = answerOf(c.expression, settings);
-    EXPECT_EQ(answer.result, c.expected) << c.expression;
-    EXPECT_TRUE(answer.messages.empty()) << answer.messages.front().title;
-}
-
-const FunctionCase kFunctionCases[] = {
+const AnswerCase kFunctionCases[] = {
     {"Sin", "sin30", ".5"},
-    {"SinParenthesis", "sin(30)", ".5"},
     {"SinAbbreviated", "s30", ".5"},
     {"SinLongName", "sinus30", ".5"},
     {"FiveLettersNotSqrtMeanSine", "sqrtx30", ".5"},
@@ -49,7 +29,6 @@ const FunctionCase kFunctionCases[] = {
     {"Log", "log100", "2"},
     {"SquareRootShort", "sq16", "4"},
     {"SquareRoot", "sqrt16", "4"},
-    {"SquareRootParenthesis", "sqrt(16)", "4"},
     {"SquareRootOfZeroPasses", "sqrt0", "0"},
     {"Exponential", "exp1", "2.7182818284"},
     {"ExponentialAnyE", "e1", "2.7182818284"},
@@ -58,19 +37,20 @@ const FunctionCase kFunctionCases[] = {
     {"UpperCaseMatchesNothing", "SIN30", "30"},
     {"UnknownLg", "lg100", "100"},
     {"UnknownArc", "arc5", "5"},
+    {"UnknownLogx", "logx100", "100"},
     {"FunctionBeforePower", "sin30^2", ".25"},
     {"SignNegatesFunctionResult", "-sin30", "-.5"},
     {"SignAfterOperatorNegatesFunctionResult", "2*-sin30", "-1"},
     {"PlusSignKeepsFunctionResult", "+cos60", ".5"},
     {"SignNegatesBeforeSquareRootCheck", "-sqrt16", "-4"},
-    {"RadiansSine", "sin(pi/6)", ".5", true},
-    {"RadiansArcSine", "asin1", "1.5707963268", true},
-    {"RadiansArcTangent", "atan1", ".7853981634", true},
-    {"RadiansCosine", "cos(pi/3)", ".5", true},
-    {"RadiansLogUnchanged", "ln1", "0.0", true},
+    {"RadiansSine", "sin(pi/6)", ".5", {.radians = true}},
+    {"RadiansArcSine", "asin1", "1.5707963268", {.radians = true}},
+    {"RadiansArcTangent", "atan1", ".7853981634", {.radians = true}},
+    {"RadiansLogUnchanged", "ln1", "0.0", {.radians = true}},
+    {"SpecialStatesPassUnchecked", "ln(1/0)", "ERROR"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Names, FunctionNameTest, testing::ValuesIn(kFunctionCases), CaseLabel());
+INSTANTIATE_TEST_SUITE_P(FunctionNames, AnswerTest, testing::ValuesIn(kFunctionCases), CaseLabel());
 
 // ---- Argument checks -------------------------------------------------------------
 
@@ -111,22 +91,5 @@ const CheckCase kCheckCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Checks, ArgumentCheckTest, testing::ValuesIn(kCheckCases), CaseLabel());
-
-TEST(ArgumentCheckTest, SpecialStatesPassUnchecked) {
-    const Answer answer = answerOf("ln(1/0)");
-    EXPECT_TRUE(answer.messages.empty());
-    EXPECT_EQ(answer.result, "ERROR");
-}
-
-TEST(FunctionCodeTest, LaterTestsReplaceEarlierOnes) {
-    EXPECT_EQ(functionCode("sq"), 'R');
-    EXPECT_EQ(functionCode("sqrt"), 'R');
-    EXPECT_EQ(functionCode("sqrtx"), 's');
-    EXPECT_EQ(functionCode("exp"), 'e');
-    EXPECT_EQ(functionCode("log"), 'L');
-    EXPECT_EQ(functionCode("logx"), '\0');
-    EXPECT_EQ(functionCode("-"), '\0');
-    EXPECT_EQ(functionCode(""), '\0');
-}
 
 } // namespace

@@ -1,10 +1,13 @@
 // Runs the recalculation as the window does and collects what the user sees:
-// the answer and the message boxes, in order.
+// the answer and the message boxes, in order. Also the table of expressions
+// that show an answer without any message box, filled by several files.
 #pragma once
 
 #include "calculator_state.h"
 #include "platform_seam.h"
 #include "recalculation.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -39,8 +42,13 @@ inline Answer answerOf(const std::string& expression, const Settings& settings =
     return {state.resultText, recordedMessages(), recordedResultText()};
 }
 
-inline std::vector<std::string> titlesOf(const Answer& answer) {
-    std::vector<std::string> titles;
-    for (const RecordedMessage& message : answer.messages) titles.push_back(message.title);
-    return titles;
-}
+// An expression, the settings it is evaluated with (10 decimals, degrees,
+// no grouping unless stated) and the answer it shows, raising no message.
+struct AnswerCase {
+    const char* label;
+    std::string expression;
+    std::string expected;
+    Settings settings = {};
+};
+
+class AnswerTest : public testing::TestWithParam<AnswerCase> {};

@@ -1,15 +1,10 @@
-// File > Open, Save, Save As, closing and File > Print on the real main
-// window: the Wine file dialog filled in by the dialog hook, the dialog seam,
-// the Memory menu and boxes after opening, and a printout that reaches the
-// PDF printer.
+// File > Open, Save, Save As and closing on the real main window: the Wine
+// file dialog filled in by the dialog hook, the dialog seam and its record,
+// the Memory menu and boxes after opening, refusals and failed saves.
 #include "calculation_file.h"
-#include "calculator_state.h"
-#include "control_ids.h"
-#include "dialog_answers.h"
+#include "case_label.h"
 #include "saved_calculation_text.h"
 #include "window_driver.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
@@ -27,30 +22,47 @@ std::string readBytes(const std::string& path) {
     return bytes.str();
 }
 
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// The dialog seam's answer: a chosen path, or cancel when empty.
+void removeTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName, path = folder + "\\" + name;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(path);
+            DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+// The dialog seam: records each call and chooses seamChoice (empty: cancel).
+struct SeamCall {
+    OPENFILENAMEA record;
+    std::string title;
+    std::string shownPath;
+};
+std::vector<SeamCall> seamCalls;
 std::string seamChoice;
-int seamCalls = 0;
+
 BOOL WINAPI seamDialog(OPENFILENAMEA* record) {
-    ++seamCalls;
+    seamCalls.push_back({*record, record->lpstrTitle, record->lpstrFile});
     if (seamChoice.empty()) return FALSE;
     copyText(record->lpstrFile, record->nMaxFile, seamChoice.c_str());
     return TRUE;
 }
 
-class FileWindow : public testing::Test {
+class FileWindow : public CalculatorWindow {
 protected:
     void SetUp() override {
-        window = startCalculatorWindow();
-        ASSERT_NE(window, nullptr);
+        CalculatorWindow::SetUp();
         installClock(fixedAfternoon);
-        seamChoice.clear();
-        seamCalls = 0;
+        seamCalls.clear();
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
         static int counter = 0;
@@ -59,133 +71,187 @@ protected:
     }
     void TearDown() override {
         installFileDialogs(nullptr, nullptr);
-        closeCalculatorWindow();
-        installClock(nullptr);
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do DeleteFileA((folder + "\\" + found.cFileName).c_str());
-            while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder.c_str());
+        CalculatorWindow::TearDown();
+        removeTree(folder);
     }
 
-    HWND control(int id, const char* controlClass) const {
-        for (HWND child : childrenWithId(window, id)) {
-            if (lstrcmpiA(className(child).c_str(), controlClass) == 0) return child;
-        }
-        return nullptr;
+    static void useSeam(const std::string& choice) {
+        installFileDialogs(seamDialog, seamDialog);
+        seamChoice = choice;
     }
-    HWND inputBox() const { return control(kInputBoxId, "Edit"); }
-    HWND fileNameStrip() const { return control(kFileNameStripId, "Static"); }
-    HWND resultBox() const { return control(kResultBoxId, "Edit"); }
     std::string path(const char* name) const { return folder + "\\" + name; }
-
+    static std::string fileNameShown() { return windowText(windowState.fileNameStrip); }
     // The Memory menu's entries from position 8 on.
     static std::vector<MenuEntryInfo> calculationItems() {
-        std::vector<MenuEntryInfo> entries = menuEntries(barSubmenu(kMemoryMenuIndex));
-        if (entries.size() <= static_cast<std::size_t>(kFixedMemoryItems)) return {};
+        const std::vector<MenuEntryInfo> entries = menuEntries(barSubmenu(kMemoryMenuIndex));
         return std::vector<MenuEntryInfo>(entries.begin() + kFixedMemoryItems, entries.end());
     }
-
     void closeWindow() {
         SendMessageA(window, WM_CLOSE, 0, 0);
         pumpMessages();
     }
 
-    HWND window = nullptr;
     std::string folder;
 };
 
 TEST_F(FileWindow, SaveAsThroughTheWineDialogWritesTheChosenFile) {
     typeInto(inputBox(), "5+3");
     const std::string target = path("through dialog.twr");
-    {
-        DialogAnswers answers;
-        answers.push(IDOK, target);
-        sendCommand(kFileSaveAs);
-        ASSERT_EQ(answers.seen().size(), 1u);
-        EXPECT_EQ(answers.seen()[0].title, "Save File As");
-    }
+    answerFileDialog(target);
+    sendCommand(kFileSaveAs);
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Save File As");
     EXPECT_EQ(readBytes(target), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_FALSE(exists(target + ".saving"));
     EXPECT_EQ(calculatorState.currentFile, target);
-    EXPECT_EQ(windowText(fileNameStrip()), target);
+    EXPECT_EQ(fileNameShown(), target);
     EXPECT_EQ(calculatorState.calculationSaved, 1);
 
     // Again to the same file: the dialog asks before replacing it.
     typeText("+2");
-    {
-        DialogAnswers answers;
-        answers.push(IDOK, target);
-        answers.push(IDYES);
-        sendCommand(kFileSaveAs);
-        ASSERT_EQ(answers.seen().size(), 2u);
-        EXPECT_EQ(answers.seen()[1].buttons, "YN");
-    }
+    answerFileDialog(target);
+    answerMessageBoxes({IDYES});
+    sendCommand(kFileSaveAs);
+    ASSERT_EQ(seenMessageBoxes().size(), 3u);
+    EXPECT_EQ(seenMessageBoxes()[2].buttons, "YN");
     EXPECT_EQ(readBytes(target), "Marrowfieldtallymaster 1\n\n5\n+3\n+2=10\nSaved: 3/7/2008 1:09 PM\n\n");
 }
 
-TEST_F(FileWindow, SaveAsThroughTheSeamAndSaveAfterOpenWritesBack) {
-    writeBytes(path("calc.twr"), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: a\n\n");
-    installFileDialogs(seamDialog, seamDialog);
-    seamChoice = path("calc.twr");
+TEST_F(FileWindow, DialogsShareOneRecordWithTheirOwnTitleFlagsAndPath) {
+    typeText("1");
+    useSeam("");
+    sendCommand(kFileSaveAs);
     sendCommand(kFileOpen);
-    ASSERT_EQ(seamCalls, 1);
+    ASSERT_EQ(seamCalls.size(), 2u);
+    constexpr char kFilter[] = "Tallowrune Files (*.twr)\0*.twr\0All Files (*.*)\0*.*\0";
+    for (const SeamCall& call : seamCalls) {
+        const OPENFILENAMEA& r = call.record;
+        EXPECT_EQ(r.lStructSize, 76u);
+        EXPECT_EQ(r.hwndOwner, window);
+        EXPECT_EQ(std::string(r.lpstrFilter, sizeof kFilter), std::string(kFilter, sizeof kFilter));
+        EXPECT_EQ(r.nMaxFile, 512u);
+        EXPECT_EQ(r.nMaxFileTitle, 256u);
+        EXPECT_STREQ(r.lpstrDefExt, "twr");
+        EXPECT_TRUE(r.hInstance == nullptr && r.lpstrCustomFilter == nullptr && r.nFilterIndex == 0 &&
+                    r.lpstrFileTitle == nullptr && r.lpstrInitialDir == nullptr && r.lpfnHook == nullptr);
+        EXPECT_EQ(call.shownPath, "C:\\Tallowrune\\Mfld.twr");
+    }
+    EXPECT_EQ(seamCalls[0].title, "Save File As");
+    EXPECT_EQ(seamCalls[0].record.Flags, static_cast<DWORD>(OFN_OVERWRITEPROMPT));
+    EXPECT_EQ(seamCalls[1].title, "Open File");
+    EXPECT_EQ(seamCalls[1].record.Flags, static_cast<DWORD>(OFN_CREATEPROMPT));
+    EXPECT_NE(seamCalls[0].record.lpstrFile, seamCalls[1].record.lpstrFile);
+    // Cancelled: nothing written or adopted.
+    EXPECT_STREQ(calculatorState.currentFile, "");
+    EXPECT_EQ(fileNameShown(), "");
+    EXPECT_EQ(calculatorState.calculationSaved, 0);
+    EXPECT_TRUE(seenMessageBoxes().empty());
+
+    // Each dialog shows its own last chosen path again.
+    seamChoice = path("first.twr");
+    sendCommand(kFileSaveAs);
+    seamChoice.clear();
+    sendCommand(kFileSaveAs);
+    sendCommand(kFileOpen);
+    ASSERT_EQ(seamCalls.size(), 5u);
+    EXPECT_EQ(seamCalls[3].shownPath, path("first.twr"));
+    EXPECT_EQ(seamCalls[4].shownPath, "C:\\Tallowrune\\Mfld.twr");
+}
+
+TEST_F(FileWindow, SaveAfterOpenWritesBackAndSaveAsCreatesTheLastFolder) {
+    // Text after the last counted entry is ignored, and the shorter new text
+    // replaces the file whole.
+    writeBytes(path("calc.twr"), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: a\n\nleft over from an older, longer file");
+    useSeam(path("calc.twr"));
+    sendCommand(kFileOpen);
+    ASSERT_EQ(seamCalls.size(), 1u);
     EXPECT_EQ(calculatorState.calculationSaved, 1);
     typeText("*2");
     EXPECT_EQ(calculatorState.calculationSaved, 0);
-    DialogAnswers answers;
     sendCommand(kFileSave);
-    EXPECT_EQ(seamCalls, 1);
-    EXPECT_TRUE(answers.seen().empty());
+    EXPECT_EQ(seamCalls.size(), 1u);
+    EXPECT_TRUE(seenMessageBoxes().empty());
     EXPECT_EQ(readBytes(path("calc.twr")), "Marrowfieldtallymaster 1\n\n5\n+3*2=11\nSaved: 3/7/2008 1:09 PM\n\n");
     EXPECT_EQ(calculatorState.calculationSaved, 1);
 
-    seamChoice = path("copy.twr");
+    seamChoice = path("new\\copy.twr");
     sendCommand(kFileSaveAs);
-    EXPECT_EQ(seamCalls, 2);
-    EXPECT_EQ(readBytes(path("copy.twr")), readBytes(path("calc.twr")));
-    EXPECT_EQ(windowText(fileNameStrip()), path("copy.twr"));
+    EXPECT_EQ(readBytes(path("new\\copy.twr")), readBytes(path("calc.twr")));
+    EXPECT_EQ(fileNameShown(), path("new\\copy.twr"));
 }
 
-TEST_F(FileWindow, OpenRestoresTheMemoryMenuTheBoxesAndTheAnswer) {
-    writeBytes(path("calc.twr"), "Marrowfieldtallymaster 3\n\n1\n+1=2\nSaved: a\n\n"
-                                 "4*4=16\nSaved: b\n\n7\n+3\n-1=9\nSaved: c\n\n");
-    installFileDialogs(seamDialog, seamDialog);
-    seamChoice = path("calc.twr");
+TEST_F(FileWindow, SaveWithoutACurrentFileWritesTheSaveAsPathEvenWhenCancelled) {
+    typeText("5+3");
+    useSeam("");
+    sendCommand(kFileSave);
+    ASSERT_EQ(seamCalls.size(), 1u);
+    EXPECT_STREQ(calculatorState.currentFile, "C:\\Tallowrune\\Mfld.twr");
+    EXPECT_EQ(fileNameShown(), "C:\\Tallowrune\\Mfld.twr");
+    EXPECT_EQ(readBytes("C:\\Tallowrune\\Mfld.twr"), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_TRUE(seenMessageBoxes().empty());
+    removeTree("C:\\Tallowrune");
+}
+
+std::string longCrLfFile() {
+    std::string text = "Marrowfieldtallymaster 31\r\n\r\n";
+    for (int i = 1; i <= 30; ++i) text += std::string(300, static_cast<char>('0' + i % 10)) + "=1\r\nSaved: a\r\n\r\n";
+    return text + "5\r\n+3=8\r\nSaved: b\r\n\r\n";
+}
+
+struct OpenCase {
+    std::string label;
+    std::string bytes;
+    int savedCount;
+    std::vector<std::string> popups;
+    const char* input;
+    const char* result;  // null: not recalculated
+    int calculationSaved;
+    std::string lastRecalled;  // the input after Recall Calc savedCount
+};
+
+class Opening : public FileWindow, public testing::WithParamInterface<OpenCase> {};
+
+TEST_P(Opening, RestoresTheMemoryMenuTheBoxesAndTheAnswer) {
+    const OpenCase& c = GetParam();
+    typeText("9");
+    writeBytes(path("calc.twr"), c.bytes);
+    useSeam(path("calc.twr"));
     sendCommand(kFileOpen);
     pumpMessages();
-
-    const std::vector<MenuEntryInfo> expected = {{"", 0, true},
-                                                 {"C&lear Calculations", 120, false},
-                                                 {"", 0, true},
-                                                 {"Recall Calc &1", 121, false},
-                                                 {"Recall Calc &2", 122, false}};
-    EXPECT_EQ(calculationItems(), expected);
-    EXPECT_EQ(calculatorState.savedCount, 2);
-    EXPECT_EQ(calculatorState.boxCount, 3);
-    EXPECT_STREQ(calculatorState.boxStore[1], "7");
-    EXPECT_STREQ(calculatorState.boxStore[2], "+3");
-    EXPECT_EQ(childrenWithId(window, kPopupBoxId).size(), 2u);
-    EXPECT_EQ(windowText(inputBox()), "-1");
-    EXPECT_EQ(windowText(resultBox()), "9");
-    EXPECT_EQ(GetFocus(), inputBox());
-    EXPECT_EQ(windowText(fileNameStrip()), path("calc.twr"));
-    EXPECT_EQ(calculatorState.calculationSaved, 1);
-
-    // Recall Calc 2 brings back the second saved calculation.
-    answerMessageBoxes({IDYES});
-    sendCommand(122);
-    EXPECT_EQ(windowText(inputBox()), "4*4");
-    EXPECT_EQ(windowText(resultBox()), "16");
+    EXPECT_TRUE(seenMessageBoxes().empty());
+    EXPECT_EQ(calculatorState.savedCount, c.savedCount);
+    std::vector<MenuEntryInfo> items = {{"", 0, true}, {"C&lear Calculations", 120, false}, {"", 0, true}};
+    for (int n = 1; n <= c.savedCount; ++n) items.push_back({"Recall Calc &" + std::to_string(n), 120 + n, false});
+    EXPECT_EQ(calculationItems(), c.savedCount > 0 ? items : std::vector<MenuEntryInfo>());
+    EXPECT_EQ(popupTexts(), c.popups);
+    EXPECT_EQ(windowText(inputBox()), c.input);
+    if (c.result != nullptr) {
+        EXPECT_EQ(resultShown(), c.result);
+    }
+    EXPECT_EQ(calculatorState.calculationSaved, c.calculationSaved);
+    EXPECT_EQ(fileNameShown(), path("calc.twr"));
+    if (!c.lastRecalled.empty()) {
+        EXPECT_EQ(GetFocus(), inputBox());
+        sendCommand(120 + c.savedCount);
+        EXPECT_EQ(windowText(inputBox()), c.lastRecalled);
+    }
 }
 
+const OpenCase kOpenCases[] = {
+    {"ThreeEntries",
+     "Marrowfieldtallymaster 3\n\n1\n+1=2\nSaved: a\n\n4*4=16\nSaved: b\n\n7\n+3\n-1=9\nSaved: c\n\n", 2,
+     {"+3", "7"}, "-1", "9", 1, "4*4"},
+    {"WholeLongFileWithCarriageReturns", longCrLfFile(), 30, {"5"}, "+3", "8", 1, std::string(300, '0')},
+    {"UnbalancedPresentKeepsTheFlagClear", "Marrowfieldtallymaster 1\n\n(1=1\nSaved: a\n\n", 0, {}, "(1", nullptr,
+     0, ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(File, Opening, testing::ValuesIn(kOpenCases), CaseLabel());
+
 struct RefusedOpenCase {
-    const char* name;
+    std::string label;
     const char* bytes;  // null: the chosen file does not exist
-    const char* title;
-    const char* text;   // null: the open failure text naming the path
+    std::size_t padding;  // line feeds appended
 };
 
 class RefusedOpen : public FileWindow, public testing::WithParamInterface<RefusedOpenCase> {};
@@ -197,104 +263,139 @@ TEST_P(RefusedOpen, ShowsItsBoxAndLeavesTheCalculationsAlone) {
     pumpMessages();
     const std::vector<MenuEntryInfo> itemsBefore = calculationItems();
     const std::string savedBefore = calculatorState.savedCalculations[1];
+    const int flagBefore = calculatorState.calculationSaved;
     const std::string target = path("chosen.twr");
-    if (c.bytes != nullptr) writeBytes(target, c.bytes);
-    installFileDialogs(seamDialog, seamDialog);
-    seamChoice = target;
-    DialogAnswers answers;
+    if (c.bytes != nullptr) writeBytes(target, c.bytes + std::string(c.padding, '\n'));
+    useSeam(target);
     sendCommand(kFileOpen);
-    ASSERT_EQ(answers.seen().size(), 1u);
-    EXPECT_EQ(answers.seen()[0].title, c.title);
-    const std::string text = c.text != nullptr ? std::string(c.text)
-                                               : "Can't open the file " + target +
-                                                     ". It may be open,\n\nor may not exist.  Create the file "
-                                                     "by using File > Save.";
-    EXPECT_EQ(answers.seen()[0].text, text);
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    const SeenMessageBox& box = seenMessageBoxes()[0];
+    if (c.bytes == nullptr) {
+        EXPECT_EQ(box.title, "Error-Open File");
+        EXPECT_EQ(box.text, "Can't open the file " + target +
+                                ". It may be open,\n\nor may not exist.  Create the file by using File > Save.");
+    } else {
+        EXPECT_EQ(box.title, "Bad File");
+        EXPECT_EQ(box.text, "Not a 'Marrowfieldtallymaster' File Type");
+    }
+    EXPECT_EQ(box.buttons, "O");
     EXPECT_EQ(calculationItems(), itemsBefore);
     EXPECT_EQ(calculatorState.savedCount, 1);
     EXPECT_EQ(calculatorState.savedCalculations[1], savedBefore);
+    EXPECT_EQ(calculatorState.calculationSaved, flagBefore);
     EXPECT_EQ(windowText(inputBox()), "4");
-    EXPECT_EQ(windowText(resultBox()), "4");
-    EXPECT_EQ(windowText(fileNameStrip()), target);
+    EXPECT_EQ(resultShown(), "4");
+    EXPECT_EQ(fileNameShown(), target);
 }
 
 const RefusedOpenCase kRefusedOpenCases[] = {
-    {"MissingFile", nullptr, "Error-Open File", nullptr},
-    {"WrongMagic", "Marrowfieldtallymaste 1\n\n=0\nSaved: a\n\n", "Bad File", "Not a 'Marrowfieldtallymaster' File Type"},
+    {"MissingFile", nullptr, 0},
+    {"WrongMagic", "Marrowfieldtallymaste 1\n\n=0\nSaved: a\n\n", 0},
+    {"CountZero", "Marrowfieldtallymaster 0\n\n=0\nSaved: a\n\n", 0},
+    {"CountThirtyTwo", "Marrowfieldtallymaster 32\n\n=0\nSaved: a\n\n", 0},
+    {"FewerEntriesThanCounted", "Marrowfieldtallymaster 2\n\n=0\nSaved: a\n\n", 0},
+    {"LargerThanOneMebibyte", "Marrowfieldtallymaster 1\n\n=0\nSaved: a\n\n", 1024 * 1024},
 };
 
-INSTANTIATE_TEST_SUITE_P(File, RefusedOpen, testing::ValuesIn(kRefusedOpenCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(FileWindow, ClosingAFreshCalculatorAsksNothing) {
-    DialogAnswers answers;
-    closeWindow();
-    EXPECT_TRUE(answers.seen().empty());
-    EXPECT_FALSE(IsWindow(window));
-}
+INSTANTIATE_TEST_SUITE_P(File, RefusedOpen, testing::ValuesIn(kRefusedOpenCases), CaseLabel());
 
 struct ClosingCase {
-    const char* name;
-    int answer;
+    std::string label;
+    const char* typed;  // "": a fresh calculator, nothing to save
+    int answer;         // to the Reminder question
     bool withCurrentFile;
-    bool brokenFolder;
+    bool dialogChooses;  // the Save As dialog, when asked
+    bool brokenFolder;   // the file cannot be written
     bool quits;
     bool written;
 };
 
-class ClosingWindow : public FileWindow, public testing::WithParamInterface<ClosingCase> {};
+class Closing : public FileWindow, public testing::WithParamInterface<ClosingCase> {};
 
-TEST_P(ClosingWindow, AfterAKeystrokeAsks) {
+TEST_P(Closing, AsksOnlyWhenUnsavedAndQuitsOnlyWhenSafe) {
     const ClosingCase& c = GetParam();
-    typeInto(inputBox(), "7");
+    typeInto(inputBox(), c.typed);
     const std::string target = c.brokenFolder ? path("no\\such\\calc.twr") : path("calc.twr");
     if (c.withCurrentFile) copyText(calculatorState.currentFile, target.c_str());
-    installFileDialogs(seamDialog, seamDialog);
-    seamChoice = target;
-    DialogAnswers answers;
-    answers.push(c.answer);
+    useSeam(c.dialogChooses ? target : "");
+    answerMessageBoxes({c.answer});
     closeWindow();
-    ASSERT_FALSE(answers.seen().empty());
-    EXPECT_EQ(answers.seen()[0].title, "Reminder");
-    EXPECT_EQ(answers.seen()[0].text, "Do you want to save present calculation?");
-    EXPECT_EQ(answers.seen()[0].buttons, "CYN");
     EXPECT_EQ(!IsWindow(window), c.quits);
     EXPECT_EQ(exists(target), c.written);
+    if (*c.typed == '\0') {
+        EXPECT_TRUE(seenMessageBoxes().empty());
+        return;
+    }
+    ASSERT_FALSE(seenMessageBoxes().empty());
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
+    EXPECT_EQ(seenMessageBoxes()[0].text, "Do you want to save present calculation?");
+    EXPECT_EQ(seenMessageBoxes()[0].buttons, "CYN");
+    if (c.written) {
+        EXPECT_EQ(readBytes(target), "Marrowfieldtallymaster 1\n\n7=7\nSaved: 3/7/2008 1:09 PM\n\n");
+    }
     if (c.brokenFolder) {
-        ASSERT_EQ(answers.seen().size(), 2u);
-        EXPECT_EQ(answers.seen()[1].title, "Error-Save File");
-        EXPECT_EQ(calculatorState.calculationSaved, 0);
+        ASSERT_EQ(seenMessageBoxes().size(), 2u);
+        EXPECT_EQ(seenMessageBoxes()[1].title, "Error-Save File");
         // Still unsaved: closing asks again.
-        DialogAnswers again;
-        again.push(IDCANCEL);
+        answerMessageBoxes({IDCANCEL});
         closeWindow();
-        EXPECT_EQ(again.seen().size(), 1u);
+        EXPECT_EQ(seenMessageBoxes().size(), 3u);
     }
 }
 
 const ClosingCase kClosingCases[] = {
-    {"CancelStays", IDCANCEL, true, false, false, false},
-    {"NoQuits", IDNO, true, false, true, false},
-    {"YesWithACurrentFileSavesAndQuits", IDYES, true, false, true, true},
-    {"YesWithoutACurrentFileAsksForOneSavesAndQuits", IDYES, false, false, true, true},
-    {"YesWithAFailedSaveStays", IDYES, true, true, false, false},
+    {"FreshQuitsWithoutAsking", "", IDOK, false, false, false, true, false},
+    {"CancelStays", "7", IDCANCEL, true, false, false, false, false},
+    {"NoQuitsWithoutSaving", "7", IDNO, true, false, false, true, false},
+    {"YesWithACurrentFileSavesAndQuits", "7", IDYES, true, false, false, true, true},
+    {"YesWithoutACurrentFileAsksForOneSavesAndQuits", "7", IDYES, false, true, false, true, true},
+    {"YesWithTheDialogCancelledStays", "7", IDYES, false, false, false, false, false},
+    {"YesWithAFailedSaveStays", "7", IDYES, true, false, true, false, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(File, ClosingWindow, testing::ValuesIn(kClosingCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(File, Closing, testing::ValuesIn(kClosingCases), CaseLabel());
 
-TEST_F(FileWindow, SaveToAMissingFolderIsReported) {
+struct SaveFailureCase {
+    std::string label;
+    const char* name;  // in the test folder
+    bool heldOpen;     // an old file, open in another program
+    bool isFolder;     // a folder of that name stands there
+};
+
+class SaveFailure : public FileWindow, public testing::WithParamInterface<SaveFailureCase> {};
+
+TEST_P(SaveFailure, IsReportedAndLeavesTheOldFileAndTheFlagClear) {
+    const SaveFailureCase& c = GetParam();
+    const std::string target = path(c.name);
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (c.heldOpen) {
+        writeBytes(target, "old");
+        held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    }
+    if (c.isFolder) CreateDirectoryA(target.c_str(), nullptr);
     typeInto(inputBox(), "1");
-    const std::string target = path("gone\\deeper\\calc.twr");
     copyText(calculatorState.currentFile, target.c_str());
-    DialogAnswers answers;
     sendCommand(kFileSave);
-    ASSERT_EQ(answers.seen().size(), 1u);
-    EXPECT_EQ(answers.seen()[0].title, "Error-Save File");
-    EXPECT_EQ(answers.seen()[0].text, "Can't save the file " + target +
-                                          ".\n\nCheck that the folder exists and the file is not open in another "
-                                          "program.");
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Error-Save File");
+    EXPECT_EQ(seenMessageBoxes()[0].text, "Can't save the file " + target +
+                                              ".\n\nCheck that the folder exists and the file is not open in "
+                                              "another program.");
+    EXPECT_EQ(seenMessageBoxes()[0].buttons, "O");
     EXPECT_EQ(calculatorState.calculationSaved, 0);
+    EXPECT_FALSE(exists(target + ".saving"));
+    if (c.heldOpen) {
+        EXPECT_EQ(readBytes(target), "old");
+    }
 }
+
+const SaveFailureCase kSaveFailureCases[] = {
+    {"MissingFolders", "gone\\deeper\\calc.twr", false, false},
+    {"FileOpenInAnotherProgram", "held.twr", true, false},
+    {"TargetIsAFolder", "taken.twr", false, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(File, SaveFailure, testing::ValuesIn(kSaveFailureCases), CaseLabel());
 
 } // namespace

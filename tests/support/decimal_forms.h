@@ -32,10 +32,3 @@ struct WorkingPlacesScope {
     ~WorkingPlacesScope() { workingPlaces = saved; }
 };
 
-// Turns a case label into a GoogleTest-safe name.
-inline std::string testName(std::string label) {
-    for (char& c : label) {
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) c = '_';
-    }
-    return label;
-}

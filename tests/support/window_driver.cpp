@@ -10,41 +10,59 @@
 #include <algorithm>
 #include <cstring>
 #include <deque>
+#include <utility>
 
 namespace {
 
 // ---- Message-box hook ----------------------------------------------------
 
+struct QueuedAnswer {
+    int button;
+    std::string fileName;  // typed into a file dialog's name box first
+};
+
 thread_local HHOOK cbtHook = nullptr;
-thread_local std::deque<int> queuedAnswers;
+thread_local std::deque<QueuedAnswer> queuedAnswers;
 thread_local std::vector<SeenMessageBox> seenBoxes;
+// A dialog activates again when a box on top of it closes.
 thread_local std::vector<HWND> answeredBoxes;
 
 constexpr int kMessageBoxTextId = 0xFFFF;
+constexpr int kFileNameComboId = 0x47C;  // cmb13
+constexpr int kFileNameEditId = 0x480;   // edt1
 
-std::string dialogItemText(HWND dialog, int id) {
-    char text[4096] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
+std::string buttonsOf(HWND box) {
+    constexpr std::pair<int, char> kButtons[] = {{IDOK, 'O'}, {IDCANCEL, 'C'}, {IDYES, 'Y'}, {IDNO, 'N'}};
+    std::string buttons;
+    for (const auto& [id, letter] : kButtons) {
+        if (GetDlgItem(box, id) != nullptr) buttons += letter;
+    }
+    return buttons;
 }
 
-int chooseAnswer(HWND box) {
+QueuedAnswer chooseAnswer(HWND box) {
     if (!queuedAnswers.empty()) {
-        const int answer = queuedAnswers.front();
+        const QueuedAnswer answer = queuedAnswers.front();
         queuedAnswers.pop_front();
         return answer;
     }
     for (int button : {IDOK, IDCANCEL, IDYES}) {
-        if (GetDlgItem(box, button) != nullptr) return button;
+        if (GetDlgItem(box, button) != nullptr) return {button, {}};
     }
-    return IDOK;
+    return {IDOK, {}};
 }
 
 void answerBox(HWND box) {
     if (std::find(answeredBoxes.begin(), answeredBoxes.end(), box) != answeredBoxes.end()) return;
     answeredBoxes.push_back(box);
-    seenBoxes.push_back({windowText(box), dialogItemText(box, kMessageBoxTextId)});
-    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(chooseAnswer(box)), 0);
+    HWND textItem = GetDlgItem(box, kMessageBoxTextId);
+    seenBoxes.push_back({windowText(box), textItem != nullptr ? windowText(textItem) : "", buttonsOf(box)});
+    const QueuedAnswer answer = chooseAnswer(box);
+    if (!answer.fileName.empty()) {
+        HWND name = GetDlgItem(box, kFileNameComboId);
+        SetWindowTextA(name != nullptr ? name : GetDlgItem(box, kFileNameEditId), answer.fileName.c_str());
+    }
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer.button, BN_CLICKED), 0);
 }
 
 LRESULT CALLBACK messageBoxHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -57,8 +75,6 @@ LRESULT CALLBACK messageBoxHook(int code, WPARAM wParam, LPARAM lParam) {
 void installMessageBoxHook() {
     if (cbtHook == nullptr) cbtHook = SetWindowsHookExA(WH_CBT, messageBoxHook, nullptr, GetCurrentThreadId());
 }
-
-HWND mainWindow() { return mainWindowHandle(); }
 
 } // namespace
 
@@ -79,27 +95,38 @@ HWND startCalculatorWindow() {
     return window;
 }
 
-void closeCalculatorWindow() {
-    if (mainWindow() != nullptr && IsWindow(mainWindow())) DestroyWindow(mainWindow());
+namespace {
+
+// Dispatches the waiting messages; a quit message is dropped, or kept for
+// whoever ends the loop.
+void dispatchWaiting(bool keepQuit) {
     MSG message{};
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT && keepQuit) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
         if (message.message == WM_QUIT) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
 }
 
-void pumpMessages() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // Keep the quit message for whoever ends the loop.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+} // namespace
+
+void closeCalculatorWindow() {
+    if (IsWindow(mainWindowHandle())) DestroyWindow(mainWindowHandle());
+    dispatchWaiting(false);
+}
+
+void pumpMessages() { dispatchWaiting(true); }
+
+std::string resultShown() { return windowText(resultBox()); }
+
+std::vector<std::string> popupTexts() {
+    std::vector<std::string> texts;
+    for (int k = 1; k < calculatorState.boxCount; ++k) texts.push_back(windowText(popupBox(k)));
+    return texts;
 }
 
 // ---- Input ----------------------------------------------------------------
@@ -110,7 +137,7 @@ void typeText(const std::string& text) {
 
 void typeInto(HWND box, const std::string& text) {
     SetFocus(box);
-    for (unsigned char c : text) SendMessageA(box, WM_CHAR, c, 1);
+    typeText(text);
 }
 
 void pressKey(HWND window, UINT virtualKey) {
@@ -118,7 +145,7 @@ void pressKey(HWND window, UINT virtualKey) {
     SendMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-void sendCommand(int id) { SendMessageA(mainWindow(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+void sendCommand(int id) { SendMessageA(mainWindowHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 // ---- Reading back ---------------------------------------------------------
 
@@ -126,24 +153,19 @@ std::ostream& operator<<(std::ostream& out, const ClientRect& rect) {
     return out << "{x " << rect.x << ", y " << rect.y << ", " << rect.width << " x " << rect.height << "}";
 }
 
-ClientRect clientRectOf(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, mainWindow(), reinterpret_cast<POINT*>(&rect), 2);
+ClientRect clientRectOf(HWND control, HWND parent) {
+    RECT rect = outerRect(control);
+    MapWindowPoints(nullptr, parent != nullptr ? parent : mainWindowHandle(), reinterpret_cast<POINT*>(&rect), 2);
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-int windowHeight(HWND window) {
+RECT outerRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
-    return rect.bottom - rect.top;
+    return rect;
 }
 
-int windowWidth(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect.right - rect.left;
-}
+int windowHeight(HWND window) { return outerRect(window).bottom - outerRect(window).top; }
 
 int clientHeight(HWND window) {
     RECT rect{};
@@ -167,8 +189,6 @@ std::string className(HWND window) {
 
 DWORD windowStyle(HWND window) { return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)); }
 
-int controlId(HWND window) { return GetDlgCtrlID(window); }
-
 std::vector<HWND> childrenWithId(HWND parent, int id) {
     std::vector<HWND> children;
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -178,7 +198,7 @@ std::vector<HWND> childrenWithId(HWND parent, int id) {
 }
 
 DWORD storedStyleFor(const char* controlClass, DWORD style) {
-    HWND reference = CreateWindowExA(0, controlClass, "", style, 0, 0, 10, 10, mainWindow(), nullptr,
+    HWND reference = CreateWindowExA(0, controlClass, "", style, 0, 0, 10, 10, mainWindowHandle(), nullptr,
                                      GetModuleHandleA(nullptr), nullptr);
     const DWORD stored = windowStyle(reference);
     DestroyWindow(reference);
@@ -217,13 +237,15 @@ std::vector<MenuEntryInfo> menuEntries(HMENU menu) {
     return entries;
 }
 
-HMENU barSubmenu(int index) { return GetSubMenu(GetMenu(mainWindow()), index); }
+HMENU barSubmenu(int index) { return GetSubMenu(GetMenu(mainWindowHandle()), index); }
 
-// ---- Message boxes --------------------------------------------------------
+// ---- Dialogs --------------------------------------------------------------
 
 void answerMessageBoxes(std::initializer_list<int> buttons) {
-    queuedAnswers.insert(queuedAnswers.end(), buttons.begin(), buttons.end());
+    for (int button : buttons) queuedAnswers.push_back({button, {}});
 }
+
+void answerFileDialog(const std::string& path) { queuedAnswers.push_back({IDOK, path}); }
 
 const std::vector<SeenMessageBox>& seenMessageBoxes() { return seenBoxes; }
 
@@ -235,11 +257,9 @@ std::string clipboardText() {
     std::string text;
     if (!OpenClipboard(nullptr)) return text;
     HANDLE data = GetClipboardData(CF_TEXT);
-    if (data != nullptr) {
-        const char* bytes = static_cast<const char*>(GlobalLock(data));
-        if (bytes != nullptr) text = bytes;
-        GlobalUnlock(data);
-    }
+    const char* bytes = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (bytes != nullptr) text = bytes;
+    if (data != nullptr) GlobalUnlock(data);
     CloseClipboard();
     return text;
 }

@@ -1,10 +1,17 @@
 // Driving the calculator's real main window from a Win32 test program: start
-// it in-process, type into its boxes, send commands, answer its message
-// boxes without waiting, and read back texts, styles, rectangles and menus.
+// it in-process, type into its boxes, send commands, answer its dialogs
+// without waiting, and read back texts, styles, rectangles and menus.
 // Everything runs on the test's own thread (the window's thread).
 #pragma once
 
+#include "calculator_state.h"
+#include "control_ids.h"
+#include "window_services.h"
+#include "window_state.h"
+
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <initializer_list>
 #include <ostream>
@@ -13,18 +20,30 @@
 
 // ---- The main window ------------------------------------------------------
 
-// Puts the calculator state, the working places and the clock back to their
-// start values, installs the message-box hook, registers the window classes
-// and creates the main window as WinMain does (shown with SW_SHOW). Any main
-// window still open is destroyed first. Returns the main window.
+// Closes any main window still open, puts the calculator state, working
+// places and clock back to their start values, installs the dialog hook and
+// creates the main window as WinMain does. Returns the main window.
 HWND startCalculatorWindow();
-
-// Destroys the main window if it still exists and takes every message left
-// in the queue, the quit message included.
+// Destroys the main window if it still exists and takes every message left.
 void closeCalculatorWindow();
-
-// Dispatches every message waiting in the thread's queue.
+// Dispatches every message waiting in the thread's queue (a quit is kept).
 void pumpMessages();
+
+// A fresh main window for every test.
+class CalculatorWindow : public testing::Test {
+protected:
+    void SetUp() override { window = startCalculatorWindow(); }
+    void TearDown() override { closeCalculatorWindow(); }
+    HWND window = nullptr;
+};
+
+// The calculator's own controls by role.
+inline HWND inputBox() { return windowState.inputBox; }
+inline HWND resultBox() { return windowState.resultBox; }
+inline HWND popupBox(int k) { return windowState.popupBoxes[k]; }
+std::string resultShown();
+// Texts of popup boxes 1..n (box 1 just above the input box).
+std::vector<std::string> popupTexts();
 
 // ---- Input ----------------------------------------------------------------
 
@@ -40,7 +59,7 @@ void sendCommand(int id);
 
 // ---- Reading back ---------------------------------------------------------
 
-// A rectangle in the main window's client coordinates.
+// A rectangle in the client coordinates of `parent` (default: main window).
 struct ClientRect {
     int x;
     int y;
@@ -49,21 +68,19 @@ struct ClientRect {
     bool operator==(const ClientRect&) const = default;
 };
 std::ostream& operator<<(std::ostream& out, const ClientRect& rect);
-
-ClientRect clientRectOf(HWND control);
-// Outer size of a top-level window and its client-area height.
+ClientRect clientRectOf(HWND control, HWND parent = nullptr);
+// Outer rectangle of a top-level window in screen coordinates.
+RECT outerRect(HWND window);
 int windowHeight(HWND window);
-int windowWidth(HWND window);
 int clientHeight(HWND window);
 
 std::string windowText(HWND window);
 std::string className(HWND window);
 DWORD windowStyle(HWND window);
-int controlId(HWND window);
-// The main window's children with the given identifier, in creation order.
+// The window's children with the given identifier, in creation order.
 std::vector<HWND> childrenWithId(HWND parent, int id);
 // The style the platform stores for a control of this class created with
-// `style` (some styles are adjusted on creation): made and destroyed at once.
+// `style` (some styles are adjusted on creation).
 DWORD storedStyleFor(const char* controlClass, DWORD style);
 
 // Selection (or caret, when start == end) of an edit box.
@@ -86,18 +103,20 @@ std::vector<MenuEntryInfo> menuEntries(HMENU menu);
 // Submenu `index` of the main window's menu bar.
 HMENU barSubmenu(int index);
 
-// ---- Message boxes --------------------------------------------------------
+// ---- Dialogs --------------------------------------------------------------
 
 struct SeenMessageBox {
     std::string title;
-    std::string text;
+    std::string text;     // a message box's text; empty for other dialogs
+    std::string buttons;  // of O(K), C(ancel), Y(es), N(o): those it has
 };
 
-// Buttons (IDOK, IDYES, IDNO, ...) pressed on the next message boxes, in
-// order. When none is queued a box is answered with OK, else Cancel, else
-// Yes, whichever it has.
+// Buttons (IDOK, IDYES, ...) pressed on the next dialogs, in order; when
+// none is queued, OK, else Cancel, else Yes, whichever the dialog has.
 void answerMessageBoxes(std::initializer_list<int> buttons);
-// The boxes shown since the last forgetMessageBoxes(), oldest first.
+// The next dialog is a file dialog: types `path` into it and presses OK.
+void answerFileDialog(const std::string& path);
+// The dialogs shown since the last forgetMessageBoxes(), oldest first.
 const std::vector<SeenMessageBox>& seenMessageBoxes();
 void forgetMessageBoxes();
 

@@ -1,20 +1,20 @@
 // The date stamp and the saved calculation text as the Clear buttons file it.
 #include "calculator_state.h"
+#include "case_label.h"
 #include "saved_calculation_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
 struct StampCase {
-    const char* name;
+    const char* label;
     LocalTime time;
     const char* stamp;
 };
-
-void PrintTo(const StampCase& c, std::ostream* out) { *out << c.name; }
 
 const StampCase* currentCase = nullptr;
 LocalTime fixedClock() { return currentCase->time; }
@@ -38,33 +38,35 @@ const StampCase kStampCases[] = {
     {"At2359", {2008, 12, 31, 23, 59}, "12/31/2008 11:59 PM"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Clock, DateStampAt, testing::ValuesIn(kStampCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Clock, DateStampAt, testing::ValuesIn(kStampCases), CaseLabel());
 
-class SavedText : public testing::Test {
-protected:
-    void SetUp() override { resetCalculatorState(); }
+struct SavedTextCase {
+    const char* label;
+    std::vector<std::string> terms;  // oldest first
+    const char* input;
+    const char* result;
+    std::string saved;
 };
 
-TEST_F(SavedText, TermsEachOnALineThenInputResultAndStamp) {
-    calculatorState.boxCount = 2;
-    copyText(calculatorState.boxStore[1], "5");
-    copyText(calculatorState.inputText, "+3");
-    copyText(calculatorState.resultText, "8");
-    EXPECT_EQ(savedCalculationText("3/7/2008 1:07 PM"), "5\n+3=8\nSaved: 3/7/2008 1:07 PM");
+class SavedText : public testing::TestWithParam<SavedTextCase> {};
+
+TEST_P(SavedText, TermsEachOnALineThenInputResultAndStamp) {
+    const SavedTextCase& c = GetParam();
+    resetCalculatorState();
+    CalculatorState& s = calculatorState;
+    for (const std::string& term : c.terms) copyText(s.boxStore[s.boxCount++], term.c_str());
+    copyText(calculatorState.inputText, c.input);
+    copyText(calculatorState.resultText, c.result);
+    EXPECT_EQ(savedCalculationText("3/7/2008 1:07 PM"), c.saved + "\nSaved: 3/7/2008 1:07 PM");
 }
 
-TEST_F(SavedText, FreshCalculatorSavesOnlyTheAnswer) {
-    copyText(calculatorState.resultText, "0");
-    EXPECT_EQ(savedCalculationText("S"), "=0\nSaved: S");
-}
+const SavedTextCase kSavedTextCases[] = {
+    {"TermAndInput", {"5"}, "+3", "8", "5\n+3=8"},
+    {"FreshCalculatorOnlyTheAnswer", {}, "", "0", "=0"},
+    // No cut however long, and the grouped answer as shown.
+    {"LongTermAndGroupedAnswer", {std::string(900, '9')}, "", "1,234", std::string(900, '9') + "\n=1,234"},
+};
 
-TEST_F(SavedText, KeepsTheGroupedAnswerAndEveryCharacter) {
-    calculatorState.boxCount = 2;
-    const std::string term(900, '9');
-    copyText(calculatorState.boxStore[1], term.c_str());
-    copyText(calculatorState.resultText, "1,234");
-    EXPECT_EQ(savedCalculationText("S"), term + "\n=1,234\nSaved: S");
-}
+INSTANTIATE_TEST_SUITE_P(Clear, SavedText, testing::ValuesIn(kSavedTextCases), CaseLabel());
 
 } // namespace

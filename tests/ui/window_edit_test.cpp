@@ -1,5 +1,6 @@
 // The memories, Edit Copy/Cut/Paste, File > Exit and Help > About.
-#include "window_test_support.h"
+#include "case_label.h"
+#include "window_driver.h"
 
 #include <atomic>
 #include <thread>
@@ -24,12 +25,10 @@ TEST_F(Memories, RecallInsertsAtTheCaretOfTheFocusedBoxAndReplacesTheClipboard) 
 }
 
 TEST_F(Memories, SaveKeepsTheAnswerWithoutGrouping) {
-    typeText("1234567.891234");
+    typeText("1234567.891234+");
     sendCommand(kDisplayCommas);
     sendCommand(kMemorySave3);
     EXPECT_STREQ(calculatorState.memoryTexts[2], "1234567.891234");
-    SetWindowTextA(inputBox(), "");
-    typeText("1+");
     sendCommand(kMemoryRecall3);
     EXPECT_EQ(windowText(inputBox()), "+1234567.891234");
 }
@@ -92,12 +91,10 @@ TEST_F(EditCommands, ResultBoxCopiesButNeitherCutsNorPastes) {
 }
 
 struct ExitCase {
-    const char* name;
+    const char* label;
     int answer;
     bool windowRemains;
 };
-
-void PrintTo(const ExitCase& c, std::ostream* out) { *out << c.name; }
 
 class Exit : public CalculatorWindow, public testing::WithParamInterface<ExitCase> {};
 
@@ -108,6 +105,7 @@ TEST_P(Exit, AsksTheReminderQuestion) {
     EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
     EXPECT_EQ(seenMessageBoxes()[0].text,
               "Do you want to save present calculation?\r\nIf so manually save after clicking yes.");
+    EXPECT_EQ(seenMessageBoxes()[0].buttons, "YN");
     EXPECT_EQ(IsWindow(window) != FALSE, GetParam().windowRemains);
     EXPECT_EQ(mainWindowHandle() != nullptr, GetParam().windowRemains);
     if (!GetParam().windowRemains) {
@@ -118,8 +116,7 @@ TEST_P(Exit, AsksTheReminderQuestion) {
 
 const ExitCase kExitCases[] = {{"AnsweredYesStays", IDYES, true}, {"AnsweredNoEnds", IDNO, false}};
 
-INSTANTIATE_TEST_SUITE_P(File, Exit, testing::ValuesIn(kExitCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(File, Exit, testing::ValuesIn(kExitCases), CaseLabel());
 
 using Help = CalculatorWindow;
 

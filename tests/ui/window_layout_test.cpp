@@ -1,60 +1,47 @@
 // The layout rule: window height and the places of the input box, result
 // box, both Clear buttons and every popup box for 0 to 9 popup boxes, with
-// the variables hidden (V 0) and shown (V 70).
-#include "window_test_support.h"
+// the variables hidden (V 0) and shown (V 70) before or after typing.
+#include "window_driver.h"
 
 namespace {
 
 struct LayoutCase {
     int popups;
-    int offset;           // 0 or 70
+    int offset;  // 0 or 70
     bool showBeforeTyping;
 };
 
-void PrintTo(const LayoutCase& c, std::ostream* out) {
-    *out << c.popups << " popup boxes, V " << c.offset << (c.showBeforeTyping ? ", shown first" : "");
-}
-
-class Layout : public testing::TestWithParam<LayoutCase> {
-protected:
-    void SetUp() override { startCalculatorWindow(); }
-    void TearDown() override { closeCalculatorWindow(); }
-};
-
-void typePopups(int count) {
-    for (int k = 0; k < count; ++k) typeText("1+");
-}
+class Layout : public CalculatorWindow, public testing::WithParamInterface<LayoutCase> {};
 
 TEST_P(Layout, PlacesEveryBoxByTheRule) {
     const LayoutCase& c = GetParam();
+    const RECT start = outerRect(window);
     if (c.offset != 0 && c.showBeforeTyping) sendCommand(kShowVariables);
-    typePopups(c.popups);
+    for (int k = 0; k < c.popups; ++k) typeText("1+");
     if (c.offset != 0 && !c.showBeforeTyping) sendCommand(kShowVariables);
     ASSERT_EQ(calculatorState.boxCount, c.popups + 1);
 
-    const int v = c.offset;
-    const int g = c.popups > 5 ? c.popups - 5 : 0;
-    const HWND main = mainWindowHandle();
-    EXPECT_EQ(windowHeight(main), 235 + windowState.frameAllowance + v + 20 * g);
-    EXPECT_EQ(clientHeight(main), 191 + v + 20 * g);
-    EXPECT_EQ(windowWidth(main), 600);
-    EXPECT_EQ(clientRectOf(inputBox()), (ClientRect{15, v + 135 + 20 * g, 465, 20}));
-    EXPECT_EQ(clientRectOf(resultBox()), (ClientRect{15, v + 157 + 20 * g, 465, 20}));
-    EXPECT_EQ(clientRectOf(windowState.clearSaveButton), (ClientRect{495, v + 120 + 20 * g, 90, 25}));
-    EXPECT_EQ(clientRectOf(windowState.clearButton), (ClientRect{495, v + 150 + 20 * g, 90, 25}));
-    for (int k = 1; k <= c.popups; ++k)
-        EXPECT_EQ(clientRectOf(popupBox(k)), (ClientRect{15, v + 135 + 20 * g - 20 * k, 465, 20})) << "box " << k;
-    EXPECT_EQ(clientRectOf(windowState.angleLabel), (ClientRect{495, 30, 90, 20}));
-    EXPECT_EQ(clientRectOf(windowState.decimalsLabel), (ClientRect{495, 55, 90, 20}));
-    EXPECT_EQ(clientRectOf(windowState.fileNameStrip), (ClientRect{0, 0, 600, 20}));
-
-    // Hiding the variables again gives the places for V 0.
-    if (c.offset != 0) {
-        sendCommand(kHideVariables);
-        EXPECT_EQ(windowHeight(main), 235 + windowState.frameAllowance + 20 * g);
-        EXPECT_EQ(clientRectOf(inputBox()), (ClientRect{15, 135 + 20 * g, 465, 20}));
+    for (const int v : {c.offset, 0}) {  // hiding the variables again gives the places for V 0
+        if (v != c.offset) sendCommand(kHideVariables);
+        const int g = c.popups > 5 ? c.popups - 5 : 0;
+        const int base = v + 20 * g;
+        EXPECT_EQ(windowHeight(window), 235 + windowState.frameAllowance + base);
+        EXPECT_EQ(clientHeight(window), 191 + base);
+        // Resizing keeps the window's left and top edge and its width.
+        const RECT now = outerRect(window);
+        EXPECT_EQ(now.left, start.left);
+        EXPECT_EQ(now.top, start.top);
+        EXPECT_EQ(now.right - now.left, 600);
+        EXPECT_EQ(clientRectOf(inputBox()), (ClientRect{15, base + 135, 465, 20}));
+        EXPECT_EQ(clientRectOf(resultBox()), (ClientRect{15, base + 157, 465, 20}));
+        EXPECT_EQ(clientRectOf(windowState.clearSaveButton), (ClientRect{495, base + 120, 90, 25}));
+        EXPECT_EQ(clientRectOf(windowState.clearButton), (ClientRect{495, base + 150, 90, 25}));
         for (int k = 1; k <= c.popups; ++k)
-            EXPECT_EQ(clientRectOf(popupBox(k)).y, 135 + 20 * g - 20 * k) << "box " << k;
+            EXPECT_EQ(clientRectOf(popupBox(k)), (ClientRect{15, base + 135 - 20 * k, 465, 20})) << "box " << k;
+        EXPECT_EQ(clientRectOf(windowState.angleLabel), (ClientRect{495, 30, 90, 20}));
+        EXPECT_EQ(clientRectOf(windowState.decimalsLabel), (ClientRect{495, 55, 90, 20}));
+        EXPECT_EQ(clientRectOf(windowState.fileNameStrip), (ClientRect{0, 0, 600, 20}));
+        if (c.offset == 0) break;
     }
 }
 
@@ -70,38 +57,8 @@ std::vector<LayoutCase> layoutCases() {
 
 INSTANTIATE_TEST_SUITE_P(Window, Layout, testing::ValuesIn(layoutCases()), [](const auto& info) {
     const LayoutCase& c = info.param;
-    std::string name = std::to_string(c.popups) + "Popups";
-    if (c.offset != 0) name += c.showBeforeTyping ? "VariablesShownFirst" : "VariablesShownAfter";
-    return name;
+    const std::string name = std::to_string(c.popups) + "Popups";
+    return c.offset == 0 ? name : name + (c.showBeforeTyping ? "VariablesShownFirst" : "VariablesShownAfter");
 });
-
-using LayoutExample = CalculatorWindow;
-
-TEST_F(LayoutExample, SevenPopupsWithVariablesShown) {
-    sendCommand(kShowVariables);
-    typePopups(7);
-    EXPECT_EQ(windowHeight(window), 235 + windowState.frameAllowance + 70 + 40);
-    EXPECT_EQ(clientRectOf(inputBox()).y, 245);
-    EXPECT_EQ(clientRectOf(popupBox(7)).y, 105);
-}
-
-TEST_F(LayoutExample, ClearBringsTheWindowBackToItsBaseHeight) {
-    typePopups(8);
-    sendCommand(kClearButton);
-    EXPECT_EQ(windowHeight(window), 235 + windowState.frameAllowance);
-    EXPECT_EQ(clientRectOf(inputBox()).y, 135);
-    typeText("4+");
-    EXPECT_EQ(clientRectOf(popupBox(1)).y, 115);
-}
-
-TEST_F(LayoutExample, ResizingKeepsTheWindowsLeftAndTopEdge) {
-    RECT before{};
-    GetWindowRect(window, &before);
-    typePopups(7);
-    RECT after{};
-    GetWindowRect(window, &after);
-    EXPECT_EQ(after.left, before.left);
-    EXPECT_EQ(after.top, before.top);
-}
 
 } // namespace

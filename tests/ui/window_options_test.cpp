@@ -1,70 +1,56 @@
 // The Display and Trig choices: their labels, displayDecimals, workingPlaces
 // and the answer they give at once.
+#include "case_label.h"
 #include "decimal_number.h"
-#include "window_test_support.h"
+#include "window_driver.h"
 
 namespace {
 
+std::string threes(int count) { return "." + std::string(static_cast<std::size_t>(count), '3'); }
+
 struct DecimalsCase {
-    const char* name;
-    int command;
-    const char* label;
+    std::string label;
+    std::vector<int> commands;
+    const char* decimalsLabel;
     int displayDecimals;
     int workingPlaces;
-    const char* oneThird;
+    std::string oneThird;
 };
-
-void PrintTo(const DecimalsCase& c, std::ostream* out) { *out << c.name; }
 
 class DisplayDecimals : public CalculatorWindow, public testing::WithParamInterface<DecimalsCase> {};
 
-std::string threes(int count) { return "." + std::string(static_cast<std::size_t>(count), '3'); }
-
 TEST_P(DisplayDecimals, SetsLabelPlacesAndAnswer) {
     const DecimalsCase& c = GetParam();
+    EXPECT_EQ(workingPlaces, 15);
     typeText("1/3");
-    sendCommand(c.command);
-    EXPECT_EQ(windowText(windowState.decimalsLabel), c.label);
+    for (int command : c.commands) sendCommand(command);
+    EXPECT_EQ(windowText(windowState.decimalsLabel), c.decimalsLabel);
     EXPECT_EQ(calculatorState.displayDecimals, c.displayDecimals);
     EXPECT_EQ(workingPlaces, c.workingPlaces);
     EXPECT_EQ(resultShown(), c.oneThird);
     EXPECT_EQ(GetFocus(), inputBox());
 }
 
-const std::string kThrees10 = threes(10), kThrees20 = threes(20), kThrees30 = threes(30), kThrees40 = threes(40),
-                  kThrees50 = threes(50), kThreesAll = threes(57);
-
 const DecimalsCase kDecimalsCases[] = {
-    {"No", kDisplayNoDecimals, "0 Decimals", 0, 15, "0"},
-    {"Ten", kDisplay10Decimals, "10 Decimals", 10, 15, kThrees10.c_str()},
-    {"Twenty", kDisplay20Decimals, "20 Decimals", 20, 21, kThrees20.c_str()},
-    {"Thirty", kDisplay30Decimals, "30 Decimals", 30, 31, kThrees30.c_str()},
-    {"Forty", kDisplay40Decimals, "40 Decimals", 40, 41, kThrees40.c_str()},
-    {"Fifty", kDisplay50Decimals, "50 Decimals", 50, 51, kThrees50.c_str()},
-    {"All", kDisplayAllDecimals, "All Decimals", -1, 54, kThreesAll.c_str()},
+    {"No", {kDisplayNoDecimals}, "0 Decimals", 0, 15, "0"},
+    // No Decimals keeps the working places of the last choice.
+    {"NoAfterThirty", {kDisplay30Decimals, kDisplayNoDecimals}, "0 Decimals", 0, 31, "0"},
+    {"Ten", {kDisplay10Decimals}, "10 Decimals", 10, 15, threes(10)},
+    {"Twenty", {kDisplay20Decimals}, "20 Decimals", 20, 21, threes(20)},
+    {"Thirty", {kDisplay30Decimals}, "30 Decimals", 30, 31, threes(30)},
+    {"Forty", {kDisplay40Decimals}, "40 Decimals", 40, 41, threes(40)},
+    {"Fifty", {kDisplay50Decimals}, "50 Decimals", 50, 51, threes(50)},
+    {"All", {kDisplayAllDecimals}, "All Decimals", -1, 54, threes(57)},
 };
 
-INSTANTIATE_TEST_SUITE_P(Display, DisplayDecimals, testing::ValuesIn(kDecimalsCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-using DisplayOptions = CalculatorWindow;
-
-TEST_F(DisplayOptions, NoDecimalsKeepsTheWorkingPlacesOfTheLastChoice) {
-    EXPECT_EQ(workingPlaces, 15);
-    sendCommand(kDisplay30Decimals);
-    sendCommand(kDisplayNoDecimals);
-    EXPECT_EQ(workingPlaces, 31);
-    EXPECT_EQ(windowText(windowState.decimalsLabel), "0 Decimals");
-}
+INSTANTIATE_TEST_SUITE_P(Display, DisplayDecimals, testing::ValuesIn(kDecimalsCases), CaseLabel());
 
 struct GroupCase {
-    const char* name;
+    const char* label;
     int command;
     int groupMode;
     const char* shown;
 };
-
-void PrintTo(const GroupCase& c, std::ostream* out) { *out << c.name; }
 
 class Grouping : public CalculatorWindow, public testing::WithParamInterface<GroupCase> {};
 
@@ -81,8 +67,9 @@ const GroupCase kGroupCases[] = {
     {"NoGroup", kDisplayNoGroup, 0, "1234567.891234"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Display, Grouping, testing::ValuesIn(kGroupCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Display, Grouping, testing::ValuesIn(kGroupCases), CaseLabel());
+
+using DisplayOptions = CalculatorWindow;
 
 TEST_F(DisplayOptions, CaretMovesRightByTheAnswersLength) {
     typeText("12345");

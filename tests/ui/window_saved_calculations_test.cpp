@@ -1,12 +1,13 @@
 // Clear, Clear/Save and the saved calculations: the Memory menu growing with
 // each Clear, the limit of 30, clearing them all and recalling one.
+#include "case_label.h"
 #include "saved_calculation_text.h"
-#include "window_test_support.h"
+#include "window_driver.h"
 
 namespace {
 
 LocalTime fixedClock() { return {2008, 3, 7, 13, 7}; }
-constexpr const char* kStamp = "3/7/2008 1:07 PM";
+const std::string kSavedLine = "\nSaved: 3/7/2008 1:07 PM";
 
 class SavedCalculations : public CalculatorWindow {
 protected:
@@ -14,45 +15,23 @@ protected:
         CalculatorWindow::SetUp();
         installClock(fixedClock);
     }
-    void TearDown() override {
-        installClock(nullptr);
-        CalculatorWindow::TearDown();
-    }
     static std::vector<MenuEntryInfo> memoryMenu() { return menuEntries(barSubmenu(kMemoryMenuIndex)); }
 };
 
 MenuEntryInfo recallItem(int n) { return {"Recall Calc &" + std::to_string(n), 120 + n, false}; }
 
-TEST_F(SavedCalculations, FirstClearAddsTheCalculationItems) {
+TEST_F(SavedCalculations, EachClearAddsARecallItemUpToThirtyThenAtLimit) {
     sendCommand(kClearButton);
-    const std::vector<MenuEntryInfo> menu = memoryMenu();
-    ASSERT_EQ(menu.size(), 12u);
-    EXPECT_TRUE(menu[8].separator);
-    EXPECT_EQ(menu[9], (MenuEntryInfo{"C&lear Calculations", 120, false}));
-    EXPECT_TRUE(menu[10].separator);
-    EXPECT_EQ(menu[11], recallItem(1));
-    EXPECT_EQ(calculatorState.savedCount, 1);
-}
-
-TEST_F(SavedCalculations, ClearRightAfterStartFilesTheAnswer) {
-    sendCommand(kClearButton);
-    EXPECT_EQ(calculatorState.savedCalculations[1], std::string("=0\nSaved: ") + kStamp);
-}
-
-TEST_F(SavedCalculations, SecondClearAddsOnlyItsRecallItem) {
-    sendCommand(kClearButton);
-    sendCommand(kClearButton);
-    const std::vector<MenuEntryInfo> menu = memoryMenu();
-    ASSERT_EQ(menu.size(), 13u);
-    EXPECT_EQ(menu[11], recallItem(1));
-    EXPECT_EQ(menu[12], recallItem(2));
-}
-
-TEST_F(SavedCalculations, ThirtiethClearEndsTheMenuAndTheNextIsRefused) {
-    for (int n = 1; n <= 30; ++n) sendCommand(n % 2 ? kClearSaveButton : kClearButton);
     std::vector<MenuEntryInfo> menu = memoryMenu();
-    ASSERT_EQ(menu.size(), 41u);
-    for (int n = 1; n <= 30; ++n) EXPECT_EQ(menu[10 + n], recallItem(n));
+    ASSERT_EQ(menu.size(), 12u);
+    EXPECT_TRUE(menu[8].separator && menu[10].separator);
+    EXPECT_EQ(menu[9], (MenuEntryInfo{"C&lear Calculations", 120, false}));
+    EXPECT_EQ(menu[11], recallItem(1));
+    for (int n = 2; n <= 30; ++n) {
+        sendCommand(n % 2 ? kClearSaveButton : kClearButton);
+        ASSERT_EQ(memoryMenu().size(), 11u + n);
+    }
+    for (int n = 1; n <= 30; ++n) EXPECT_EQ(memoryMenu()[10 + n], recallItem(n));
     EXPECT_TRUE(seenMessageBoxes().empty());
 
     typeText("12+5");
@@ -72,118 +51,116 @@ TEST_F(SavedCalculations, ThirtiethClearEndsTheMenuAndTheNextIsRefused) {
     }
 }
 
-struct ClearAllCase {
-    const char* name;
-    int command;
-};
-
-void PrintTo(const ClearAllCase& c, std::ostream* out) { *out << c.name; }
-
-class ClearingAll : public SavedCalculations, public testing::WithParamInterface<ClearAllCase> {};
+class ClearingAll : public SavedCalculations, public testing::WithParamInterface<int> {};
 
 TEST_P(ClearingAll, RemovesEveryAddedItemAndEmptiesTheBoxes) {
     for (int n = 0; n < 3; ++n) sendCommand(kClearButton);
     for (int n = 0; n < 7; ++n) typeText("1+");
-    sendCommand(GetParam().command);
+    sendCommand(GetParam());
     EXPECT_EQ(memoryMenu().size(), 8u);
     EXPECT_EQ(calculatorState.savedCount, 0);
     EXPECT_TRUE(popupTexts().empty());
     EXPECT_EQ(windowText(inputBox()), "");
     EXPECT_EQ(resultShown(), "0");
-    EXPECT_EQ(windowHeight(mainWindowHandle()), 235 + windowState.frameAllowance);
-    EXPECT_EQ(clientRectOf(inputBox()).y, 135);
+    EXPECT_EQ(windowHeight(window), 235 + windowState.frameAllowance);
     // Saving starts over at 1.
     sendCommand(kClearButton);
     EXPECT_EQ(memoryMenu().size(), 12u);
     EXPECT_EQ(memoryMenu()[11], recallItem(1));
 }
 
-const ClearAllCase kClearAllCases[] = {{"NewCalculation", kFileNewCalculation},
-                                       {"ClearCalculations", kClearCalculations}};
+INSTANTIATE_TEST_SUITE_P(Memory, ClearingAll, testing::Values(kFileNewCalculation, kClearCalculations),
+                         [](const auto& info) {
+                             return std::string(info.param == kClearCalculations ? "ClearCalculations"
+                                                                                 : "NewCalculation");
+                         });
 
-INSTANTIATE_TEST_SUITE_P(Memory, ClearingAll, testing::ValuesIn(kClearAllCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+struct ClearCase {
+    const char* label;
+    const char* typed;
+    bool emptyFirstPopup;  // the user deletes popup box 1's text first
+    int command;
+    std::string saved;     // before the stamp line
+    const char* inputAfter;
+};
 
-TEST_F(SavedCalculations, ClearFilesTheCalculationAndEmptiesTheBoxes) {
-    typeText("12+5-2");
-    sendCommand(kClearButton);
-    EXPECT_EQ(calculatorState.savedCalculations[1], std::string("12\n+5\n-2=15\nSaved: ") + kStamp);
+class Clearing : public SavedCalculations, public testing::WithParamInterface<ClearCase> {};
+
+TEST_P(Clearing, FilesTheCalculationAndEmptiesTheBoxes) {
+    const ClearCase& c = GetParam();
+    typeText(c.typed);
+    if (c.emptyFirstPopup) {
+        SendMessageA(popupBox(1), EM_SETSEL, 0, -1);
+        typeInto(popupBox(1), "\b");
+    }
+    const std::string expression = calculatorState.expressionText;
+    sendCommand(c.command);
+    EXPECT_EQ(calculatorState.savedCalculations[1], c.saved + kSavedLine);
     EXPECT_TRUE(popupTexts().empty());
-    EXPECT_EQ(windowText(inputBox()), "");
-    EXPECT_STREQ(calculatorState.expressionText, "");
-    EXPECT_EQ(resultShown(), "0");
+    EXPECT_EQ(windowText(inputBox()), c.inputAfter);
     EXPECT_EQ(GetFocus(), inputBox());
-}
-
-TEST_F(SavedCalculations, ClearSavePutsTheAnswerIntoTheInputBox) {
-    typeText("12+5");
-    sendCommand(kClearSaveButton);
-    EXPECT_EQ(calculatorState.savedCalculations[1], std::string("12\n+5=17\nSaved: ") + kStamp);
-    EXPECT_TRUE(popupTexts().empty());
-    EXPECT_EQ(windowText(inputBox()), "17");
-    EXPECT_EQ(editSelection(inputBox()).start, 2);
-    EXPECT_STREQ(calculatorState.expressionText, "12+5");
-    EXPECT_EQ(resultShown(), "17");
+    EXPECT_EQ(windowHeight(window), 235 + windowState.frameAllowance);
+    EXPECT_EQ(clientRectOf(inputBox()).y, 135);
+    if (c.command == kClearButton) {
+        EXPECT_STREQ(calculatorState.expressionText, "");
+        EXPECT_EQ(resultShown(), "0");
+        return;
+    }
+    // Clear/Save: the answer in the input box, the caret at its end, the
+    // expression unchanged until the next keystroke.
+    EXPECT_EQ(editSelection(inputBox()).start, static_cast<int>(std::string(c.inputAfter).size()));
+    EXPECT_EQ(calculatorState.expressionText, expression);
     typeText("+1");
     EXPECT_EQ(resultShown(), "18");
 }
 
-TEST_F(SavedCalculations, RecallGivesBackTheTermsAndTheAnswer) {
-    typeText("12+5-2");
-    sendCommand(kClearButton);
-    sendCommand(kFirstRecallCalculation);
-    EXPECT_TRUE(seenMessageBoxes().empty());
-    EXPECT_EQ(popupTexts(), (std::vector<std::string>{"+5", "12"}));
-    EXPECT_EQ(windowText(inputBox()), "-2");
-    EXPECT_STREQ(calculatorState.expressionText, "12+5-2");
-    EXPECT_EQ(resultShown(), "15");
-    EXPECT_EQ(GetFocus(), inputBox());
-}
+const ClearCase kClearCases[] = {
+    {"RightAfterStartFilesTheAnswer", "", false, kClearButton, "=0", ""},
+    {"EveryTermOnItsLine", "1+2+3+4+5+6+7-2", false, kClearButton, "1\n+2\n+3\n+4\n+5\n+6\n+7\n-2=26", ""},
+    {"EmptiedPopupBoxAddsNoLine", "5+3+1", true, kClearButton, "5\n+1=6", ""},
+    {"ClearSavePutsTheAnswerIntoTheInputBox", "12+5", false, kClearSaveButton, "12\n+5=17", "17"},
+};
 
-struct OverwriteCase {
-    const char* name;
-    int answer;
+INSTANTIATE_TEST_SUITE_P(Memory, Clearing, testing::ValuesIn(kClearCases), CaseLabel());
+
+struct RecallCase {
+    const char* label;
+    const char* typed;  // before Recall Calc 1
+    int answer;         // to "Overwrite?"; 0: not asked
     std::vector<std::string> popups;
     const char* input;
     const char* result;
 };
 
-void PrintTo(const OverwriteCase& c, std::ostream* out) { *out << c.name; }
+class Recall : public SavedCalculations, public testing::WithParamInterface<RecallCase> {};
 
-class Overwrite : public SavedCalculations, public testing::WithParamInterface<OverwriteCase> {};
-
-TEST_P(Overwrite, IsAskedWhenTheInputBoxHoldsOnlyASign) {
-    typeText("12+5");
+TEST_P(Recall, GivesBackTheTermsAskingFirstWhenTheInputHoldsOnlyASign) {
+    const RecallCase& c = GetParam();
+    typeText("12+5-2");
     sendCommand(kClearButton);
-    typeText("7+");
-    answerMessageBoxes({GetParam().answer});
+    typeText(c.typed);
+    if (c.answer != 0) answerMessageBoxes({c.answer});
     sendCommand(kFirstRecallCalculation);
-    ASSERT_EQ(seenMessageBoxes().size(), 1u);
-    EXPECT_EQ(seenMessageBoxes()[0].title, "Overwrite?");
-    EXPECT_EQ(seenMessageBoxes()[0].text,
-              "Do you want to overwrite present calculation?\nUse Clear or Clear/Save button to save present "
-              "calculation.");
-    EXPECT_EQ(popupTexts(), GetParam().popups);
-    EXPECT_EQ(windowText(inputBox()), GetParam().input);
-    EXPECT_EQ(resultShown(), GetParam().result);
+    ASSERT_EQ(seenMessageBoxes().size(), c.answer != 0 ? 1u : 0u);
+    if (c.answer != 0) {
+        EXPECT_EQ(seenMessageBoxes()[0].title, "Overwrite?");
+        EXPECT_EQ(seenMessageBoxes()[0].text, "Do you want to overwrite present calculation?\nUse Clear or "
+                                              "Clear/Save button to save present calculation.");
+    }
+    EXPECT_EQ(popupTexts(), c.popups);
+    EXPECT_EQ(windowText(inputBox()), c.input);
+    EXPECT_EQ(resultShown(), c.result);
+    EXPECT_EQ(GetFocus(), inputBox());
 }
 
-const OverwriteCase kOverwriteCases[] = {
-    {"AnsweredNoKeepsEverything", IDNO, {"7"}, "+", "7"},
-    {"AnsweredYesRecalls", IDYES, {"12"}, "+5", "17"},
+const RecallCase kRecallCases[] = {
+    {"IntoEmptyBoxes", "", 0, {"+5", "12"}, "-2", "15"},
+    {"PopupBoxesAloneAskNothing", "7+\b", 0, {"+5", "12"}, "-2", "15"},
+    {"SignOnlyAnsweredYes", "7+", IDYES, {"+5", "12"}, "-2", "15"},
+    {"SignOnlyAnsweredNoKeepsEverything", "7+", IDNO, {"7"}, "+", "7"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Memory, Overwrite, testing::ValuesIn(kOverwriteCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(SavedCalculations, PopupBoxesAloneAskNothing) {
-    sendCommand(kClearButton);
-    typeText("7+");
-    SetWindowTextA(inputBox(), "");
-    sendCommand(kFirstRecallCalculation);
-    EXPECT_TRUE(seenMessageBoxes().empty());
-    EXPECT_TRUE(popupTexts().empty());
-}
+INSTANTIATE_TEST_SUITE_P(Memory, Recall, testing::ValuesIn(kRecallCases), CaseLabel());
 
 TEST_F(SavedCalculations, LongCalculationIsKeptAndRecalledWhole) {
     // Nine terms of 96 characters: more than 800 before the "=".
@@ -194,8 +171,7 @@ TEST_F(SavedCalculations, LongCalculationIsKeptAndRecalledWhole) {
     for (int term = 0; term < 9; ++term) {
         const std::string typedSoFar = windowText(inputBox()) + digits;
         SetWindowTextA(inputBox(), typedSoFar.c_str());
-        const int end = static_cast<int>(typedSoFar.size());
-        SendMessageA(inputBox(), EM_SETSEL, end, end);
+        SendMessageA(inputBox(), EM_SETSEL, typedSoFar.size(), typedSoFar.size());
         typeText("+");
     }
     typeText("1");
@@ -205,29 +181,12 @@ TEST_F(SavedCalculations, LongCalculationIsKeptAndRecalledWhole) {
     sendCommand(kClearButton);
     const std::string& saved = calculatorState.savedCalculations[1];
     EXPECT_GT(saved.find('='), 800u);
-    EXPECT_EQ(saved.substr(saved.size() - 8 - std::string(kStamp).size()), std::string("\nSaved: ") + kStamp);
+    EXPECT_EQ(saved.substr(saved.size() - kSavedLine.size()), kSavedLine);
 
     sendCommand(kFirstRecallCalculation);
     EXPECT_EQ(popupTexts(), popups);
     EXPECT_EQ(windowText(inputBox()), "+1");
     EXPECT_EQ(resultShown(), answer);
-}
-
-TEST_F(SavedCalculations, EmptiedPopupBoxAddsNoLine) {
-    typeText("5+3+1");
-    SendMessageA(popupBox(1), EM_SETSEL, 0, -1);
-    typeInto(popupBox(1), "\b");
-    EXPECT_EQ(resultShown(), "6");
-    sendCommand(kClearButton);
-    EXPECT_EQ(calculatorState.savedCalculations[1], std::string("5\n+1=6\nSaved: ") + kStamp);
-}
-
-TEST_F(SavedCalculations, RebuildingListsOneItemPerCalculation) {
-    rebuildCalculationItems(3);
-    const std::vector<MenuEntryInfo> menu = memoryMenu();
-    ASSERT_EQ(menu.size(), 14u);
-    EXPECT_EQ(menu[9].id, 120);
-    for (int n = 1; n <= 3; ++n) EXPECT_EQ(menu[10 + n], recallItem(n));
 }
 
 } // namespace

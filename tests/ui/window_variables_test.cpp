@@ -1,49 +1,8 @@
-// Show, Hide and Clear Variables and the Save to X/Y/Z buttons.
-#include "window_test_support.h"
+// Show, Hide and Clear Variables and the Save to X/Y/Z buttons (their
+// controls' places are in window_start_test.cpp).
+#include "window_driver.h"
 
 namespace {
-
-struct VariableControlCase {
-    const char* name;
-    HWND (*handle)();
-    const char* controlClass;
-    const char* text;
-    DWORD style;
-    int id;
-    ClientRect rect;
-};
-
-void PrintTo(const VariableControlCase& c, std::ostream* out) { *out << c.name; }
-
-class VariableControl : public CalculatorWindow, public testing::WithParamInterface<VariableControlCase> {};
-
-TEST_P(VariableControl, StandsWhereTheTableSays) {
-    copyText(calculatorState.variableTexts[1], "2+3");
-    sendCommand(kShowVariables);
-    const VariableControlCase& c = GetParam();
-    HWND control = c.handle();
-    ASSERT_NE(control, nullptr);
-    EXPECT_STRCASEEQ(className(control).c_str(), c.controlClass);
-    EXPECT_EQ(windowText(control), c.text);
-    EXPECT_EQ(windowStyle(control), storedStyleFor(c.controlClass, c.style));
-    EXPECT_EQ(controlId(control), c.id);
-    EXPECT_EQ(clientRectOf(control), c.rect);
-}
-
-const VariableControlCase kVariableControlCases[] = {
-    {"XBox", [] { return windowState.variableBoxes[0]; }, "EDIT", "0.0", 0x50A101C6, 20, {30, 30, 450, 20}},
-    {"XLabel", [] { return windowState.variableLabels[0]; }, "STATIC", "x", 0x50800001, 21, {15, 30, 15, 20}},
-    {"YBox", [] { return windowState.variableBoxes[1]; }, "EDIT", "2+3", 0x50A101C6, 22, {30, 55, 450, 20}},
-    {"YLabel", [] { return windowState.variableLabels[1]; }, "STATIC", "y", 0x50800001, 23, {15, 55, 15, 20}},
-    {"ZBox", [] { return windowState.variableBoxes[2]; }, "EDIT", "0.0", 0x50A101C6, 24, {30, 80, 450, 20}},
-    {"ZLabel", [] { return windowState.variableLabels[2]; }, "STATIC", "z", 0x50800001, 25, {15, 80, 15, 20}},
-    {"SaveToX", [] { return windowState.saveToButtons[0]; }, "Button", "Save to X", 0x50000000, 45, {495, 110, 90, 20}},
-    {"SaveToY", [] { return windowState.saveToButtons[1]; }, "Button", "Save to Y", 0x50000000, 46, {495, 135, 90, 20}},
-    {"SaveToZ", [] { return windowState.saveToButtons[2]; }, "Button", "Save to Z", 0x50000000, 47, {495, 160, 90, 20}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Variables, VariableControl, testing::ValuesIn(kVariableControlCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 using Variables = CalculatorWindow;
 
