@@ -10,7 +10,9 @@
 
 namespace {
 
-constexpr int kFewestPlaces = 4;
+// From 3 places on, products keep at least 6 fraction digits, so y·e of any
+// y >= .000001 keeps a non-zero digit and exceeds y: the loop by e ends.
+constexpr int kFewestPlaces = 3;
 
 // Exact shifts bring an argument below the threshold into [1, 10). The
 // shifts are counted as ln 10, computed with as many extra places as the
@@ -85,7 +87,7 @@ DecimalNumber DecimalNumber::naturalLog() const {
     if (isZero() || isNegative()) {
         return errorState();
     }
-    // Below 4 places a product of .000001 and e cuts to zero and the
+    // Below 3 places a product of .000001 and e cuts to zero and the
     // reduction would never end; the calculator itself never goes below 15.
     if (workingPlaces < kFewestPlaces) {
         WorkingPlacesScope precision(kFewestPlaces);
