@@ -88,6 +88,16 @@ bool writeBytes(const std::string& path, const std::string& text) {
     return complete && closed;
 }
 
+// The temporary file beside `target`. Where the usual name would be too long
+// for the system, one of the target's own length: its last character changed.
+std::string temporaryPathFor(const std::string& target) {
+    std::string temporary = target + kTemporarySuffix;
+    if (temporary.size() < MAX_PATH) return temporary;
+    temporary = target;
+    temporary.back() = temporary.back() == '~' ? '_' : '~';
+    return temporary;
+}
+
 enum class ReadOutcome { read, notOpened, tooLarge };
 
 // The whole file, up to one byte past the size limit (enough to refuse it).
@@ -162,7 +172,7 @@ bool writeCalculationFile(bool /*strict*/) {
     bool saved = false;
     if (!target.empty()) {
         createLastFolder(target);
-        const std::string temporary = target + kTemporarySuffix;
+        const std::string temporary = temporaryPathFor(target);
         saved = writeBytes(temporary, buildCalculationFileText(dateStamp())) &&
                 MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
                     FALSE;

@@ -21,14 +21,18 @@ std::string withoutCarriageReturns(std::string_view bytes) {
     return text;
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
 // The count: up to two decimal digits at offsets 23 and 24, reading stops at
-// the first non-digit; 0 when there is none.
+// the first non-digit; 0 when there is none, and when a third digit follows
+// (a count of 100 or more is not a count the file can have).
 int readEntryCount(const std::string& text) {
     int count = 0;
-    for (std::size_t i = kCalculationFileMagicLength + 1; i < kCalculationFileMagicLength + 3 && i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') break;
+    std::size_t i = kCalculationFileMagicLength + 1;
+    for (; i < kCalculationFileMagicLength + 3 && i < text.size() && isDigit(text[i]); ++i) {
         count = count * 10 + (text[i] - '0');
     }
+    if (i < text.size() && isDigit(text[i])) return 0;
     return count;
 }
 

@@ -17,11 +17,17 @@ char savePath[kDialogPathCapacity];
 FileDialogFunction openDialog = GetOpenFileNameA;
 FileDialogFunction saveDialog = GetSaveFileNameA;
 
+// A dialog that returns no file leaves its path as it was: a name too long
+// for the buffer comes back as a failure with the needed size written over
+// the path's first two bytes.
 bool runDialog(FileDialogFunction dialog, char* path, const char* title, DWORD flags) {
+    char before[kDialogPathCapacity];
+    copyText(before, path);
     dialogRecord.lpstrFile = path;
     dialogRecord.lpstrTitle = title;
     dialogRecord.Flags = flags;
     const bool chosen = dialog(&dialogRecord) != FALSE;
+    if (!chosen) copyText(path, kDialogPathCapacity, before);
     path[kDialogPathCapacity - 1] = '\0';
     return chosen;
 }

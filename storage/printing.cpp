@@ -89,13 +89,14 @@ void drawTabbedLine(const Page& page, int line, std::string_view text) {
 }
 
 // Calls draw(piece) for each line-feed separated piece of text, carriage
-// returns dropped; a text without line feeds is one piece, and a final line
-// feed does not start another piece. Stops after `maxPieces` pieces.
+// returns dropped; a text without line feeds (an empty one too) is one
+// piece, and a final line feed does not start another piece. Stops after
+// `maxPieces` pieces.
 template <typename Draw>
 void forEachLine(std::string_view text, int maxPieces, Draw draw) {
     int pieces = 0;
     std::size_t start = 0;
-    while (start < text.size() && pieces < maxPieces) {
+    do {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
         std::string piece;
@@ -105,7 +106,7 @@ void forEachLine(std::string_view text, int maxPieces, Draw draw) {
         draw(piece);
         ++pieces;
         start = end + 1;
-    }
+    } while (start < text.size() && pieces < maxPieces);
 }
 
 std::string printedLine(const char* prefix) { return std::string(prefix) + dateStamp(); }

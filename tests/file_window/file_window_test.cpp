@@ -6,6 +6,7 @@
 #include "saved_calculation_text.h"
 #include "window_driver.h"
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -156,6 +157,29 @@ TEST_F(FileWindow, DialogsShareOneRecordWithTheirOwnTitleFlagsAndPath) {
     ASSERT_EQ(seamCalls.size(), 5u);
     EXPECT_EQ(seamCalls[3].shownPath, path("first.twr"));
     EXPECT_EQ(seamCalls[4].shownPath, "C:\\Tallowrune\\Mfld.twr");
+}
+
+// A name too long for the buffer: the dialog fails and leaves the size it
+// needs in the path's first two bytes.
+BOOL WINAPI bufferTooSmallDialog(OPENFILENAMEA* record) {
+    seamCalls.push_back({*record, record->lpstrTitle, record->lpstrFile});
+    const WORD needed = 600;
+    std::memcpy(record->lpstrFile, &needed, sizeof needed);
+    return FALSE;
+}
+
+TEST_F(FileWindow, AFailedDialogLeavesItsPathAsItWas) {
+    typeText("5+3");
+    installFileDialogs(bufferTooSmallDialog, bufferTooSmallDialog);
+    sendCommand(kFileSaveAs);
+    sendCommand(kFileSaveAs);
+    ASSERT_EQ(seamCalls.size(), 2u);
+    EXPECT_EQ(seamCalls[1].shownPath, "C:\\Tallowrune\\Mfld.twr");
+    EXPECT_STREQ(saveDialogPath(), "C:\\Tallowrune\\Mfld.twr");
+    sendCommand(kFileOpen);
+    EXPECT_STREQ(openDialogPath(), "C:\\Tallowrune\\Mfld.twr");
+    EXPECT_STREQ(calculatorState.currentFile, "");
+    EXPECT_TRUE(seenMessageBoxes().empty());
 }
 
 TEST_F(FileWindow, SaveAfterOpenWritesBackAndSaveAsCreatesTheLastFolder) {
@@ -397,5 +421,22 @@ const SaveFailureCase kSaveFailureCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(File, SaveFailure, testing::ValuesIn(kSaveFailureCases), CaseLabel());
+
+// A path as long as the system takes (MAX_PATH - 1 characters) is saved: the
+// temporary file beside it must not need a longer name.
+TEST_F(FileWindow, SavesAPathOfTheLongestLengthTheSystemTakes) {
+    std::string target = path("");
+    target += std::string(MAX_PATH - 1 - target.size() - 4, 'a') + ".twr";
+    ASSERT_EQ(target.size(), static_cast<std::size_t>(MAX_PATH - 1));
+    writeBytes(target, "old");
+    ASSERT_EQ(readBytes(target), "old");
+    typeInto(inputBox(), "1");
+    copyText(calculatorState.currentFile, target.c_str());
+    sendCommand(kFileSave);
+    EXPECT_TRUE(seenMessageBoxes().empty());
+    EXPECT_EQ(readBytes(target), "Marrowfieldtallymaster 1\n\n1=1\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_EQ(calculatorState.calculationSaved, 1);
+    EXPECT_FALSE(exists(target.substr(0, target.size() - 1) + "~"));
+}
 
 } // namespace

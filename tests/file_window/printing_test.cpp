@@ -54,6 +54,9 @@ const CalculationsCase kCalculationsCases[] = {
      {"5\n+3=8\nSaved: 3/7/2008 1:07 PM", "=0\nSaved: 3/7/2008 1:08 PM"}, {"1", "+2"}, "+3", "6",
      {{0, "Marrowfield"}, {2, "5"}, {3, "+3=8"}, {4, "Saved: 3/7/2008 1:07 PM"}, {6, "=0"},
       {7, "Saved: 3/7/2008 1:08 PM"}, {9, "1"}, {10, "+2"}, {11, "+3=6"}, {12, kPrintedLine}}},
+    // An empty saved calculation (read from a hand-edited file) is one empty line.
+    {"EmptySavedOneIsOneEmptyLine", {"", "1=1"}, {}, "2", "2",
+     {{0, "Marrowfield"}, {4, "1=1"}, {6, "2=2"}, {7, kPrintedLine}}},
     {"TabsDrawnAsTheyAre", {}, {}, "1\t2", "ERROR", {{0, "Marrowfield"}, {2, "1\t2=ERROR"}, {3, kPrintedLine}}},
 };
 

@@ -122,6 +122,8 @@ const RefusalCase kRefusalCases[] = {
     {"ShortMagic", "Marrowfield"},
     {"CountZero", "Marrowfieldtallymaster 0\n\n=0\nSaved: x\n\n"},
     {"CountThirtyTwo", "Marrowfieldtallymaster 32\n\n" + repeated("=0\nSaved: x\n\n", 32)},
+    // Read from its first two digits alone, 123 would pass as 12.
+    {"CountOfThreeDigits", "Marrowfieldtallymaster 123\n\n" + repeated("=0\nSaved: x\n\n", 123)},
     {"NoCount", "Marrowfieldtallymaster x\n\n=0\nSaved: x\n\n"},
     {"FewerEntriesThanCount", "Marrowfieldtallymaster 3\n\n1=1\nSaved: x\n\n2=2\nSaved: x\n\n"},
     {"LastEntryUnterminated", "Marrowfieldtallymaster 1\n\n=0\nSaved: x\n"},
