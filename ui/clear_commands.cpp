@@ -1,4 +1,5 @@
 // Clear and Clear/Save: file the present calculation, then empty the boxes.
+#include "box_text.h"
 #include "boxes.h"
 #include "calculator_state.h"
 #include "command_parts.h"
@@ -26,6 +27,9 @@ void clearCommand() {
     resetLayout();
     clearBoxes();
     calculatorState.expressionText[0] = '\0';
+    // inputText follows the box, so that the next Clear, Save or Print
+    // files what the boxes show, not the calculation just cleared.
+    calculatorState.inputText[0] = '\0';
     SetWindowTextA(windowState.inputBox, "");
     finishCommand();
 }
@@ -38,6 +42,9 @@ void clearSaveCommand() {
     resetLayout();
     clearBoxes();
     SendMessageA(windowState.inputBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(calculatorState.resultText));
+    // inputText is the filtered copy of what the input box now holds.
+    copyText(calculatorState.inputText, calculatorState.resultText);
+    filterInputText(calculatorState.inputText);
     caretShuffle();
     finishCommand();
 }

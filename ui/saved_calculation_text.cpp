@@ -23,6 +23,15 @@ LocalTime (*readLocalTime)() = systemClock;
 
 char stampBuffer[32];
 
+// A box is one row: line breaks in it (Enter pressed in the box, or pasted)
+// are left out, so that each term stays one line and the text never holds an
+// empty line, which would end an entry in the calculation file.
+void appendBoxText(std::string& text, const char* boxText) {
+    for (; *boxText != '\0'; ++boxText) {
+        if (*boxText != '\r' && *boxText != '\n') text += *boxText;
+    }
+}
+
 } // namespace
 
 void installClock(LocalTime (*readClock)()) { readLocalTime = readClock != nullptr ? readClock : systemClock; }
@@ -40,11 +49,11 @@ std::string savedCalculationText(const char* stamp) {
     const CalculatorState& s = calculatorState;
     std::string text;
     for (int slot = 1; slot < s.boxCount && slot <= kMaxBoxes; ++slot) {
-        if (s.boxStore[slot][0] == '\0') continue;
-        text += s.boxStore[slot];
-        text += '\n';
+        const std::size_t start = text.size();
+        appendBoxText(text, s.boxStore[slot]);
+        if (text.size() > start) text += '\n';
     }
-    text += s.inputText;
+    appendBoxText(text, s.inputText);
     text += '=';
     text += s.resultText;
     text += "\nSaved: ";

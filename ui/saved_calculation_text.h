@@ -24,6 +24,7 @@ const char* dateStamp();
 // The present calculation as a saved calculation text: each non-empty popup
 // term (slots 1..boxCount-1, oldest first) followed by a line feed, then
 // inputText, "=", resultText, "\nSaved: " and the stamp; no line feed after
-// the stamp. Empty popup boxes add no line, so the text never holds an empty
-// line (which would end an entry in the calculation file).
+// the stamp. Line breaks inside a box text are left out, and popup boxes
+// left empty add no line, so the text never holds an empty line (which would
+// end an entry in the calculation file).
 std::string savedCalculationText(const char* stamp);

@@ -65,6 +65,8 @@ const SavedTextCase kSavedTextCases[] = {
     {"FreshCalculatorOnlyTheAnswer", {}, "", "0", "=0"},
     // No cut however long, and the grouped answer as shown.
     {"LongTermAndGroupedAnswer", {std::string(900, '9')}, "", "1,234", std::string(900, '9') + "\n=1,234"},
+    // Enter pressed in a box: one line per term, never an empty line.
+    {"LineBreaksInABoxAreLeftOut", {"12\r\n", "\r\n", "+3"}, "+5\r\n\r\n", "20", "12\n+3\n+5=20"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Clear, SavedText, testing::ValuesIn(kSavedTextCases), CaseLabel());

@@ -119,9 +119,34 @@ const ClearCase kClearCases[] = {
     {"EveryTermOnItsLine", "1+2+3+4+5+6+7-2", false, kClearButton, "1\n+2\n+3\n+4\n+5\n+6\n+7\n-2=26", ""},
     {"EmptiedPopupBoxAddsNoLine", "5+3+1", true, kClearButton, "5\n+1=6", ""},
     {"ClearSavePutsTheAnswerIntoTheInputBox", "12+5", false, kClearSaveButton, "12\n+5=17", "17"},
+    {"EnterPressedInTheBoxesAddsNoLine", "12\r+5\r", false, kClearButton, "12\n+5=17", ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Memory, Clearing, testing::ValuesIn(kClearCases), CaseLabel());
+
+struct ClearAgainCase {
+    const char* label;
+    int command;         // what empties the boxes first
+    std::string saved;   // what the next Clear files, before the stamp line
+};
+
+class ClearingAgain : public SavedCalculations, public testing::WithParamInterface<ClearAgainCase> {};
+
+TEST_P(ClearingAgain, FilesWhatTheBoxesNowShow) {
+    sendCommand(kDisplayCommas);
+    typeText("1234+1");
+    sendCommand(GetParam().command);
+    sendCommand(kClearButton);
+    EXPECT_EQ(calculatorState.savedCalculations[calculatorState.savedCount], GetParam().saved + kSavedLine);
+}
+
+const ClearAgainCase kClearAgainCases[] = {
+    {"AfterClear", kClearButton, "=0"},
+    {"AfterClearSaveTheAnswerUngrouped", kClearSaveButton, "1235=1,235"},
+    {"AfterNewCalculation", kFileNewCalculation, "=0"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Memory, ClearingAgain, testing::ValuesIn(kClearAgainCases), CaseLabel());
 
 struct RecallCase {
     const char* label;
