@@ -34,5 +34,4 @@ fi
 echo "== DISPLAY is not set: taking screenshots on a virtual display"
 prefix=$TM_ROOT/build/win32/wineprefix
 tm_ensure_wineprefix "$prefix"
-tools/screenshot.sh "$program" "$prefix" "$TM_ROOT/build/screenshot.png"
-tools/help-screenshots.sh "$program" "$prefix" "$TM_ROOT/build"
+tools/screenshots.sh "$program" "$prefix" "$TM_ROOT/build"

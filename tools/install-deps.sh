@@ -1,6 +1,10 @@
 # Sourced by test.sh and run.sh: installs the Debian packages the build, the
 # tests and the Windows programs need, only when some are missing.
 # Runs as root (or through sudo when there is one), without standard input.
+#
+#   tm_install_deps                   the packages below
+#   tm_install_packages LABEL PKG...  any list (setup-printing.sh uses it)
+#   tm_sudo COMMAND...                runs a command as root
 
 TM_PACKAGES=(
     cmake g++ make bc
@@ -8,39 +12,50 @@ TM_PACKAGES=(
     g++-mingw-w64-i686-posix
     wine wine64 wine32:i386
     xvfb xauth
-    x11-utils x11-apps netpbm    # run.sh's screenshot without a display
+    x11-utils x11-apps netpbm    # run.sh's screenshots without a display
 )
+
+tm_sudo() {
+    if [[ $(id -u) -eq 0 ]]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo -n "$@"
+    else
+        echo "install-deps: $1 needs root" >&2
+        return 1
+    fi
+}
 
 tm_missing_packages() {
     local package status
-    for package in "${TM_PACKAGES[@]}"; do
+    for package in "$@"; do
         status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
         [[ "$status" == ii* ]] || echo "$package"
     done
 }
 
-tm_install_deps() {
-    local missing sudo=
-    missing=$(tm_missing_packages)
+tm_install_packages() {
+    local label=$1 missing
+    shift
+    missing=$(tm_missing_packages "$@")
     if [[ -z "$missing" ]]; then
-        echo "install-deps: all packages present"
+        echo "$label: all packages present"
         return 0
     fi
-    if [[ $(id -u) -ne 0 ]]; then
-        command -v sudo >/dev/null || { echo "install-deps: missing $missing; run as root" >&2; return 1; }
-        sudo="sudo -n"
-    fi
-    echo "install-deps: installing" $missing
+    echo "$label: installing" $missing
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        $sudo dpkg --add-architecture i386
+        tm_sudo dpkg --add-architecture i386 || return 1
     fi
-    $sudo apt-get update -q
-    # shellcheck disable=SC2086
-    $sudo env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q --no-install-recommends "${TM_PACKAGES[@]}" </dev/null
-    missing=$(tm_missing_packages)
+    tm_sudo apt-get update -q || return 1
+    tm_sudo env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "$@" </dev/null || return 1
+    missing=$(tm_missing_packages "$@")
     if [[ -n "$missing" ]]; then
-        echo "install-deps: still missing after install:" $missing >&2
+        echo "$label: still missing after install:" $missing >&2
         return 1
     fi
+}
+
+tm_install_deps() {
+    tm_install_packages install-deps "${TM_PACKAGES[@]}"
 }

@@ -9,6 +9,7 @@
 #   tm_pdf_folder         the folder the printed PDF files land in
 #
 # Runs as root (or through sudo when there is one), without standard input.
+# Needs tools/install-deps.sh sourced first.
 
 TM_PRINTING_PACKAGES=(
     cups cups-bsd printer-driver-cups-pdf poppler-utils
@@ -16,43 +17,6 @@ TM_PRINTING_PACKAGES=(
 )
 TM_PRINTER=PDF
 TM_PRINTER_PPD=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-
-tm_printing_sudo() {
-    if [[ $(id -u) -eq 0 ]]; then
-        "$@"
-    elif command -v sudo >/dev/null; then
-        sudo -n "$@"
-    else
-        echo "setup-printing: $1 needs root" >&2
-        return 1
-    fi
-}
-
-tm_printing_missing_packages() {
-    local package status
-    for package in "${TM_PRINTING_PACKAGES[@]}"; do
-        status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
-        [[ "$status" == ii* ]] || echo "$package"
-    done
-}
-
-tm_install_printing_packages() {
-    local missing
-    missing=$(tm_printing_missing_packages)
-    [[ -z "$missing" ]] && return 0
-    echo "setup-printing: installing" $missing
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
-        tm_printing_sudo dpkg --add-architecture i386 || return 1
-    fi
-    tm_printing_sudo apt-get update -q || return 1
-    tm_printing_sudo env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y -q --no-install-recommends "${TM_PRINTING_PACKAGES[@]}" </dev/null || return 1
-    missing=$(tm_printing_missing_packages)
-    if [[ -n "$missing" ]]; then
-        echo "setup-printing: still missing after install:" $missing >&2
-        return 1
-    fi
-}
 
 tm_cupsd_running() {
     lpstat -r 2>/dev/null | grep -q "is running"
@@ -65,7 +29,7 @@ tm_start_cupsd() {
     local cupsd
     cupsd=$(command -v cupsd || echo /usr/sbin/cupsd)
     echo "setup-printing: starting $cupsd"
-    tm_printing_sudo "$cupsd" </dev/null >/dev/null 2>&1 || true
+    tm_sudo "$cupsd" </dev/null >/dev/null 2>&1 || true
     local tries
     for tries in $(seq 50); do
         tm_cupsd_running && return 0
@@ -78,10 +42,10 @@ tm_start_cupsd() {
 tm_ensure_pdf_printer() {
     if ! lpstat -v "$TM_PRINTER" 2>/dev/null | grep -q "cups-pdf:/"; then
         echo "setup-printing: making the printer $TM_PRINTER (cups-pdf)"
-        tm_printing_sudo lpadmin -p "$TM_PRINTER" -v cups-pdf:/ -E -m "$TM_PRINTER_PPD" || return 1
+        tm_sudo lpadmin -p "$TM_PRINTER" -v cups-pdf:/ -E -m "$TM_PRINTER_PPD" || return 1
     fi
     if ! lpstat -d 2>/dev/null | grep -q ": $TM_PRINTER\$"; then
-        tm_printing_sudo lpadmin -d "$TM_PRINTER" || return 1
+        tm_sudo lpadmin -d "$TM_PRINTER" || return 1
     fi
 }
 
@@ -90,7 +54,7 @@ tm_pdf_folder() {
 }
 
 tm_setup_printing() {
-    tm_install_printing_packages || return 1
+    tm_install_packages setup-printing "${TM_PRINTING_PACKAGES[@]}" || return 1
     tm_start_cupsd || return 1
     tm_ensure_pdf_printer || return 1
     return 0

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Starts the calculator on a virtual display of its own, opens its three help
-# windows through the Help menu commands and saves a picture of each window
-# as PNG: OUTPUT_DIR/screenshot-help-instructions.png, -functions.png and
-# -menus.png. Ends the program and prints where the pictures are.
-#   tools/help-screenshots.sh PROGRAM.exe WINEPREFIX OUTPUT_DIR
+# Starts the calculator on a virtual display of its own, saves a picture of
+# the screen once the main window is shown (OUTPUT_DIR/screenshot.png), then
+# opens its three help windows through the Help menu commands and saves a
+# picture of each: OUTPUT_DIR/screenshot-help-instructions.png, -functions.png
+# and -menus.png. Ends the program and prints where the pictures are.
+#   tools/screenshots.sh PROGRAM.exe WINEPREFIX OUTPUT_DIR
 # open_help_window.exe (built next to PROGRAM.exe) sends the commands.
 # Needs xvfb-run, xwininfo (x11-utils), xwd (x11-apps), xwdtopnm and pnmtopng
 # (netpbm).
@@ -23,9 +24,9 @@ prefix=$2
 mkdir -p "$3"
 output=$(cd "$3" && pwd)
 
-[[ -f "$opener" ]] || { echo "help-screenshots: $opener is missing (build the Win32 tree)" >&2; exit 1; }
+[[ -f "$opener" ]] || { echo "screenshots: $opener is missing (build the Win32 tree)" >&2; exit 1; }
 for tool in xvfb-run xwininfo xwd xwdtopnm pnmtopng; do
-    command -v "$tool" >/dev/null || { echo "help-screenshots: $tool is missing" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
 done
 tm_find_wine
 tm_ensure_wineprefix "$prefix"
@@ -33,7 +34,7 @@ prefix=$(cd "$prefix" && pwd)
 
 export TM_PROGRAM=$program TM_OPENER=$opener TM_OUTPUT=$output TM_WINE TM_WINESERVER
 export WINEPREFIX=$prefix WINEDEBUG=-all
-rm -f "$output"/screenshot-help-{instructions,functions,menus}.png
+rm -f "$output"/screenshot.png "$output"/screenshot-help-{instructions,functions,menus}.png
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -u
     # The X window id of the window with exactly this title, once it shows.
@@ -52,9 +53,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     status=1
     if window_titled "Marrowfieldtallymaster-1.1" >/dev/null; then
         status=0
+        sleep 2   # let the first paint finish
+        xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$TM_OUTPUT/screenshot.png" 2>/dev/null || status=1
         while IFS="|" read -r command name title; do
             "$TM_WINE" "$TM_OPENER" "$command" >/dev/null 2>&1 || { status=1; continue; }
-            id=$(window_titled "$title") || { echo "help-screenshots: no window \"$title\"" >&2; status=1; continue; }
+            id=$(window_titled "$title") || { echo "screenshots: no window \"$title\"" >&2; status=1; continue; }
             sleep 1.5   # let the first paint finish
             xwd -id "$id" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$TM_OUTPUT/screenshot-help-$name.png" 2>/dev/null \
                 || status=1
@@ -67,7 +70,8 @@ LIST
     kill "$program" 2>/dev/null || true
     timeout 20 "$TM_WINESERVER" -w 2>/dev/null || "$TM_WINESERVER" -k 2>/dev/null || true
     exit $status
-' </dev/null || { echo "help-screenshots: the help windows did not all show; pictures incomplete" >&2; exit 1; }
-echo "help-screenshots: $output/screenshot-help-instructions.png"
-echo "help-screenshots: $output/screenshot-help-functions.png"
-echo "help-screenshots: $output/screenshot-help-menus.png"
+' </dev/null || { echo "screenshots: the windows did not all show; pictures incomplete" >&2; exit 1; }
+echo "screenshots: $output/screenshot.png"
+echo "screenshots: $output/screenshot-help-instructions.png"
+echo "screenshots: $output/screenshot-help-functions.png"
+echo "screenshots: $output/screenshot-help-menus.png"
