@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program of a cross build tree under Wine with that tree's own
 # prefix. CTest calls it (CMAKE_CROSSCOMPILING_EMULATOR); by hand:
-#   cmake/wine-run.sh [--prefix DIR] build/win32/core_tests.exe [ARGS...]
+#   cmake/wine-run.sh [--wine64] [--prefix DIR] build/win32/core_tests.exe [ARGS...]
 # Without --prefix the prefix is <build tree>/wineprefix, the build tree being
 # the nearest folder above the program that holds CMakeCache.txt (else
 # $WINEPREFIX). The prefix is made first when it isn't complete.
@@ -13,6 +13,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=../tools/wine-env.sh
 source "$here/../tools/wine-env.sh"
 
+if [[ "${1:-}" == --wine64 ]]; then
+    export TM_WINE_BITS=64
+    shift
+fi
 prefix=
 if [[ "${1:-}" == --prefix ]]; then
     prefix=${2:?--prefix needs a folder}

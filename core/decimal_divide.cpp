@@ -57,6 +57,7 @@ bool DecimalNumber::magnitudeAtLeast(const DecimalNumber& d) const {
 
 DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
     DecimalNumber special;
+    if (overflowDivisorResult(*this, b, false, special)) return special;
     if (specialOperandResult(*this, b, special)) return special;
     const bool negative = (sign == '-') != (b.sign == '-');
 
@@ -121,10 +122,19 @@ DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
 
 DecimalNumber DecimalNumber::remainder(const DecimalNumber& b) const {
     DecimalNumber special;
-    if (specialOperandResult(*this, b, special)) return special;
+    if (overflowDivisorResult(*this, b, true, special)) return special;
+    const bool belowOverflowDivisor = b.isOverflow() && !isSpecial();
+    if (!belowOverflowDivisor && specialOperandResult(*this, b, special)) return special;
 
     // 1. Integer parts; the result takes the dividend's sign (C++ % rule).
     DigitRun dividend = integerPartMagnitude(*this);
+    if (belowOverflowDivisor) {
+        // A divisor past the digit limit exceeds this dividend.
+        DecimalNumber result;
+        result.digits = dividend;
+        result.sign = result.isZero() ? '+' : sign;
+        return result;
+    }
     DigitRun divisor = integerPartMagnitude(b);
     stripLeadingZeros(divisor);
     if (divisor.empty()) return errorState();

@@ -58,6 +58,11 @@ DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
     DecimalNumber special;
     if (specialOperandResult(*this, b, special)) return special;
     const bool negative = (sign == '-') != (b.sign == '-');
+    // The accumulator's integer positions are those of the two operands less
+    // one: past the limit the product is OVERFLOW before any digit is formed.
+    if (writtenIntegerDigits(*this) + writtenIntegerDigits(b) - 1 > kIntegerDigitLimit) {
+        return overflowState();
+    }
 
     // 1. Accumulator width: the widest partial product or the exact product.
     std::size_t width = 1;

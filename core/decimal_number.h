@@ -25,6 +25,10 @@ struct DecimalNumber {
     static constexpr std::int32_t kErrorScale = -1;
     static constexpr std::int32_t kInfinityScale = -2;
     static constexpr std::int32_t kOverflowScale = -3;
+    // A product or power whose integer part would pass this many digit
+    // positions (leading zeros of the written operands included) is the
+    // OVERFLOW state at once, before any digit is formed.
+    static constexpr std::int64_t kIntegerDigitLimit = 10000;
 
     char sign = '+';                  // '+' or '-'
     std::int32_t scale = 0;           // fraction digits, or a special marker

@@ -12,7 +12,21 @@ constexpr std::int32_t kLargestInt = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kSmallestInt = std::numeric_limits<std::int32_t>::min();
 
 // Results with more integer digits than this answer OVERFLOW at once.
-constexpr double kPowerDigitLimit = 10000.0;
+constexpr double kPowerDigitLimit = static_cast<double>(DecimalNumber::kIntegerDigitLimit);
+
+// True when the products of x^n would pass the integer digit limit by their
+// written width alone: every product's accumulator has the integer positions
+// of its operands less one, so n factors of W positions reach n·(W − 1) + 1,
+// leading zeros included (00.5 has two). |x| < 1 with such zeros is caught
+// here, before any product is formed.
+bool exceedsPowerWidthLimit(const DecimalNumber& x, std::int32_t n) {
+    const std::int64_t positions = static_cast<std::int64_t>(x.digits.size()) - x.scale;
+    if (positions <= 1) {
+        return false;
+    }
+    return static_cast<double>(n) * static_cast<double>(positions - 1) + 1.0 >
+           static_cast<double>(DecimalNumber::kIntegerDigitLimit);
+}
 
 // True when |x|^n would have more than kPowerDigitLimit integer digits. The
 // count is floor(n·log10|x|) + 1, with log10|x| estimated from the integer
@@ -80,11 +94,14 @@ DecimalNumber DecimalNumber::integerPower(std::int32_t n) const {
         const std::int32_t magnitude = n == kSmallestInt ? kLargestInt - 1 : -n;
         const DecimalNumber positive = integerPower(magnitude);
         if (positive.isOverflow()) {
-            return fromInt(0);
+            // A power past the digit limit in value has a reciprocal that the
+            // cut makes 0; one past it only by written width (|x| below 1) has
+            // no value to show.
+            return exceedsPowerDigitLimit(*this, magnitude) ? fromInt(0) : overflowState();
         }
         return fromInt(1).divide(positive);  // a zero base gives the error state
     }
-    if (n > 1 && exceedsPowerDigitLimit(*this, n)) {
+    if (n > 1 && (exceedsPowerDigitLimit(*this, n) || exceedsPowerWidthLimit(*this, n))) {
         return overflowState();
     }
     return raiseToPower(*this, n);

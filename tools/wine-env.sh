@@ -13,8 +13,28 @@ TM_WINEPREFIX_MARKER=.tallymaster-ready
 # Present while the prefix is being made; a prefix holding it is half-made.
 TM_WINEPREFIX_MAKING=.tallymaster-making
 
+# True when this host's kernel starts 32-bit Linux programs, and so 32-bit
+# Wine. Some virtual machines' kernels refuse them ("Exec format error").
+tm_host_runs_32bit() {
+    local loader
+    loader=$(dpkg -L wine32 2>/dev/null | grep -E '/wine$' | head -n 1 || true)
+    [[ -n "$loader" && -x "$loader" ]] && "$loader" --version >/dev/null 2>&1
+}
+
+# TM_WINE_BITS=64 (cmake/wine-run.sh --wine64) takes the 64-bit loader, for
+# the 64-bit test tree of a host that cannot start 32-bit programs.
 tm_find_wine() {
     [[ -n "${TM_WINE:-}" && -n "${TM_WINESERVER:-}" ]] && return 0
+    if [[ "${TM_WINE_BITS:-}" == 64 ]]; then
+        TM_WINE=$(dpkg -L wine64 2>/dev/null | grep -E '/wine64$' | head -n 1 || true)
+        TM_WINESERVER=$(dpkg -L wine64 2>/dev/null | grep -E '/wineserver64$' | head -n 1 || true)
+        if [[ ! -x "$TM_WINE" || ! -x "$TM_WINESERVER" ]]; then
+            echo "wine-env: 64-bit Wine not found (install wine64)" >&2
+            return 1
+        fi
+        export WINESERVER="$TM_WINESERVER" WINELOADER="$TM_WINE"
+        return 0
+    fi
     TM_WINE=$(command -v wine || true)
     TM_WINESERVER=$(command -v wineserver || true)
     if [[ -z "$TM_WINE" || -z "$TM_WINESERVER" ]]; then

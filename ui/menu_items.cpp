@@ -8,7 +8,7 @@
 namespace {
 
 constexpr UINT kItemRecordSize = offsetof(MENUITEMINFOA, hbmpItem);
-static_assert(kItemRecordSize == 44, "the menu item record is 44 bytes");
+static_assert(sizeof(void*) != 4 || kItemRecordSize == 44, "the menu item record is 44 bytes");
 
 // Labels go through one 40-byte scratch buffer.
 char labelBuffer[40];

@@ -41,6 +41,12 @@ const ResultCase kExact[] = {
     // Below 1 in magnitude the cut products (57 fraction digits) reach zero.
     {"HalfToTenTo30", "Power", ".5", kTenTo30, "." + std::string(57, '0')},
     {"NearlyMinusOneToLargestInteger", "IntegerPower", "-.999", "2147483647", "." + std::string(57, '0')},
+    // Written leading zeros widen every product: past the limit by width alone.
+    {"LeadingZerosToLargestInteger", "Power", "00.5", "2147483647", "OVERFLOW"},
+    {"LeadingZerosToTenTo30", "Power", "000.9", kTenTo30, "OVERFLOW"},
+    {"LeadingZerosNegativeHugePower", "IntegerPower", "00.5", "-2147483647", "OVERFLOW"},
+    // The reciprocal of a power past the limit in value is cut to zero.
+    {"TwoToMinus99999", "IntegerPower", "2", "-99999", "0"},
 };
 INSTANTIATE_TEST_SUITE_P(Power, ExactText, testing::ValuesIn(kExact), CaseLabel());
 
