@@ -46,6 +46,29 @@ DigitRun integerPartMagnitude(const DecimalNumber& value) {
     return digits;
 }
 
+// A finite dividend over OVERFLOW (a value past the integer digit limit).
+// A quotient is cut at workingPlaces + 3 fraction digits, so it is 0 while
+// the dividend has at most limit - workingPlaces - 4 integer digits; a
+// remainder is the dividend's integer part while the dividend has at most
+// limit digits. A larger dividend leaves OVERFLOW.
+bool overOverflowDivisor(const DecimalNumber& a, const DecimalNumber& b, bool remainder,
+                         DecimalNumber& out) {
+    if (a.isSpecial() || !b.isOverflow()) return false;
+    const std::int64_t places = workingPlaces > 0 ? workingPlaces : 0;
+    const std::int64_t room = remainder ? DecimalNumber::kIntegerDigitLimit
+                                        : DecimalNumber::kIntegerDigitLimit - places - 4;
+    if (significantIntegerDigits(a) > room) {
+        out = DecimalNumber::overflowState();
+    } else if (!remainder) {
+        out = DecimalNumber::fromInt(0);
+    } else {
+        out = DecimalNumber{};
+        out.digits = integerPartMagnitude(a);
+        if (!out.isZero()) out.sign = a.sign;
+    }
+    return true;
+}
+
 } // namespace
 
 bool DecimalNumber::magnitudeAtLeast(const DecimalNumber& d) const {
@@ -57,7 +80,7 @@ bool DecimalNumber::magnitudeAtLeast(const DecimalNumber& d) const {
 
 DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
     DecimalNumber special;
-    if (overflowDivisorResult(*this, b, false, special)) return special;
+    if (overOverflowDivisor(*this, b, false, special)) return special;
     if (specialOperandResult(*this, b, special)) return special;
     const bool negative = (sign == '-') != (b.sign == '-');
 
@@ -122,19 +145,11 @@ DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
 
 DecimalNumber DecimalNumber::remainder(const DecimalNumber& b) const {
     DecimalNumber special;
-    if (overflowDivisorResult(*this, b, true, special)) return special;
-    const bool belowOverflowDivisor = b.isOverflow() && !isSpecial();
-    if (!belowOverflowDivisor && specialOperandResult(*this, b, special)) return special;
+    if (overOverflowDivisor(*this, b, true, special)) return special;
+    if (specialOperandResult(*this, b, special)) return special;
 
     // 1. Integer parts; the result takes the dividend's sign (C++ % rule).
     DigitRun dividend = integerPartMagnitude(*this);
-    if (belowOverflowDivisor) {
-        // A divisor past the digit limit exceeds this dividend.
-        DecimalNumber result;
-        result.digits = dividend;
-        result.sign = result.isZero() ? '+' : sign;
-        return result;
-    }
     DigitRun divisor = integerPartMagnitude(b);
     stripLeadingZeros(divisor);
     if (divisor.empty()) return errorState();

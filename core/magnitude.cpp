@@ -18,27 +18,6 @@ std::int64_t significantIntegerDigits(const DecimalNumber& value) {
     return positions > 0 ? positions : 0;
 }
 
-bool overflowDivisorResult(const DecimalNumber& a, const DecimalNumber& b, bool remainder,
-                           DecimalNumber& out) {
-    if (a.isSpecial() || !b.isOverflow()) return false;
-    // |b| has more than kIntegerDigitLimit integer digits. A quotient is cut
-    // at workingPlaces + 3 fraction digits, so it is 0 whenever |a| has at
-    // most limit - workingPlaces - 4 integer digits; a remainder is the
-    // dividend's integer part whenever |a| has at most limit digits.
-    const std::int64_t places = workingPlaces > 0 ? workingPlaces : 0;
-    const std::int64_t room = remainder ? DecimalNumber::kIntegerDigitLimit
-                                        : DecimalNumber::kIntegerDigitLimit - places - 4;
-    if (significantIntegerDigits(a) > room) {
-        out = DecimalNumber::overflowState();
-        return true;
-    }
-    if (!remainder) {
-        out = DecimalNumber::fromInt(0);
-        return true;
-    }
-    return false;  // the remainder's own "dividend below the divisor" step answers
-}
-
 void stripLeadingZeros(DigitRun& digits) {
     digits.erase(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(firstNonZero(digits)));
 }

@@ -24,13 +24,5 @@ std::int64_t writtenIntegerDigits(const DecimalNumber& value);
 // Integer digits from the first non-zero digit on (0 below 1).
 std::int64_t significantIntegerDigits(const DecimalNumber& value);
 
-// A finite dividend over the OVERFLOW state (a value past the integer digit
-// limit): true, with the result in out, when the quotient (or remainder)
-// follows without that value's digits: 0 for a quotient, the dividend's
-// integer part for a remainder, when the dividend is small enough that the
-// steps give that whatever the divisor's digits; otherwise OVERFLOW.
-bool overflowDivisorResult(const DecimalNumber& a, const DecimalNumber& b, bool remainder,
-                           DecimalNumber& out);
-
 // In place: drops trailing digits while the scale exceeds workingPlaces + 3.
 void cutToWorkingPlaces(DecimalNumber& value);

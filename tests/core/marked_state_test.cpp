@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <string>
 
 namespace {
 
@@ -49,6 +50,44 @@ const SpecialCase kSpecialCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(States, SpecialOperands, testing::ValuesIn(kSpecialCases), CaseLabel());
+
+// A finite value over OVERFLOW (past 10,000 integer digits): a quotient the
+// cut makes 0 and a remainder that is the dividend's integer part, while the
+// dividend is small enough for that to hold; OVERFLOW beyond. Also the
+// product bound on written integer positions.
+struct BoundCase {
+    const char* label;
+    DecimalNumber (DecimalNumber::*operation)(const DecimalNumber&) const;
+    DecimalNumber a;
+    DecimalNumber b;
+    std::string expectedForm;
+};
+
+class DigitLimit : public testing::TestWithParam<BoundCase> {};
+
+TEST_P(DigitLimit, GivesTheStepsOrOverflow) {
+    const BoundCase& c = GetParam();
+    const int saved = workingPlaces;
+    workingPlaces = 54;
+    EXPECT_EQ(formOf((c.a.*c.operation)(c.b)), c.expectedForm);
+    workingPlaces = saved;
+}
+
+DecimalNumber ofIntegerDigits(std::size_t count) { return fromForm("+" + std::string(count, '9') + "/0"); }
+
+const BoundCase kBoundCases[] = {
+    {"QuotientOfThree", &DecimalNumber::divide, kThree, kOverflow, "+0/0"},
+    {"QuotientOfLargestZeroDividend", &DecimalNumber::divide, ofIntegerDigits(10000 - 58), kOverflow, "+0/0"},
+    {"QuotientOfLargerDividend", &DecimalNumber::divide, ofIntegerDigits(10000 - 57), kOverflow, "+/-3"},
+    {"RemainderIsIntegerPart", &DecimalNumber::remainder, fromForm("-0125/2"), kOverflow, "-01/0"},
+    {"RemainderOfZero", &DecimalNumber::remainder, fromForm("-0/1"), kOverflow, "+/0"},
+    {"RemainderOfTooLargeDividend", &DecimalNumber::remainder, ofIntegerDigits(10001), kOverflow, "+/-3"},
+    {"ProductAtTheLimit", &DecimalNumber::multiply, ofIntegerDigits(9999), fromForm("+02/0"),
+     "+1" + std::string(9998, '9') + "8/0"},
+    {"ProductPastTheLimitByLeadingZeros", &DecimalNumber::multiply, ofIntegerDigits(9999), fromForm("+002/0"), "+/-3"},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, DigitLimit, testing::ValuesIn(kBoundCases), CaseLabel());
 
 #if !defined(_WIN32)
 TEST(OutOfMemoryDeathTest, EndsTheProgramWithStatusOne) {
