@@ -3,6 +3,9 @@
 # Windows test programs under Wine on a virtual display.
 #   build/native  host g++       core_tests, functions_tests, bench programs
 #   build/win32   MinGW-w64      tallymaster.exe and the .exe test programs
+#   build/win64   MinGW-w64      the same as 64-bit programs, built and run in
+#                                place of build/win32's when this host's kernel
+#                                cannot start 32-bit programs (32-bit Wine)
 # Installs missing Debian packages first (as root, no standard input needed).
 set -euo pipefail
 
@@ -30,9 +33,20 @@ tm_build native
 step="win32 build"
 tm_build win32
 
+# The Windows test programs run as 32-bit programs where the host can start
+# them; otherwise the same sources run as 64-bit programs under wine64.
+wintree=win32
+if ! tm_host_runs_32bit; then
+    wintree=win64
+    export TM_WINE_BITS=64
+    echo "test.sh: this host cannot start 32-bit programs; the Windows tests run from build/win64 under wine64"
+    step="win64 build"
+    tm_build win64
+fi
+
 step="Wine prefix"
 tm_find_wine
-prefix=$TM_ROOT/build/win32/wineprefix
+prefix=$TM_ROOT/build/$wintree/wineprefix
 tm_ensure_wineprefix "$prefix"
 
 # "N% tests passed, F tests failed out of T" -> "T F"
@@ -42,7 +56,7 @@ ctest_counts() {
 
 mkdir -p build
 native_log=build/ctest-native.log
-win32_log=build/ctest-win32.log
+win32_log=build/ctest-$wintree.log
 
 step="native tests"
 echo "== native tests (build/native)"
@@ -50,13 +64,13 @@ native_rc=0
 (cd build/native && ctest --output-on-failure --no-tests=error --timeout 900 -j "$(nproc)") \
     2>&1 | tee "$native_log" || native_rc=$?
 
-step="win32 tests"
-echo "== Windows tests under Wine (build/win32)"
+step="$wintree tests"
+echo "== Windows tests under Wine (build/$wintree)"
 win32_rc=0
 # A wineserver left from an earlier run may hold a desktop of a display that
 # is gone; start this run clean, and let its own server end on its display.
 WINEPREFIX=$prefix "$TM_WINESERVER" -k >/dev/null 2>&1 || true
-(cd build/win32 && WINEPREFIX=$prefix xvfb-run -a bash -c '
+(cd "build/$wintree" && WINEPREFIX=$prefix xvfb-run -a bash -c '
     rc=0
     ctest --output-on-failure --no-tests=error --timeout 900 || rc=$?
     timeout 60 "$WINESERVER" -w || "$WINESERVER" -k || true
@@ -74,7 +88,7 @@ failed=$(( native_failed + win32_failed ))
 echo
 echo "== summary ($(( SECONDS - started )) s)"
 echo "native tests:        $(( native_total - native_failed )) passed, $native_failed failed (ctest exit $native_rc)"
-echo "Windows programs:    $(( win32_total - win32_failed )) passed, $win32_failed failed (ctest exit $win32_rc)"
+echo "Windows programs ($wintree): $(( win32_total - win32_failed )) passed, $win32_failed failed (ctest exit $win32_rc)"
 status=0
 if [[ $native_rc -ne 0 || $win32_rc -ne 0 || $failed -ne 0 ]]; then
     status=1

@@ -1,6 +1,9 @@
 # Sourced by test.sh and run.sh: configures and builds one build tree.
 #   tm_build native   -> build/native (host g++)
 #   tm_build win32    -> build/win32  (MinGW-w64, cmake/mingw-i686.cmake)
+#   tm_build win64    -> build/win64  (MinGW-w64, cmake/mingw-x86_64.cmake): the
+#                        same programs as 64-bit Windows programs, for testing
+#                        on a host whose kernel cannot start 32-bit Wine
 # Both Release, warnings as errors, all cores.
 # Expects TM_ROOT (the repository root).
 
@@ -10,6 +13,7 @@ tm_build() {
     case "$kind" in
         native) ;;
         win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$TM_ROOT/cmake/mingw-i686.cmake") ;;
+        win64) args+=(-DCMAKE_TOOLCHAIN_FILE="$TM_ROOT/cmake/mingw-x86_64.cmake") ;;
         *) echo "build-tree: unknown tree $kind" >&2; return 1 ;;
     esac
     echo "== configure $dir"

@@ -10,6 +10,7 @@ TM_PACKAGES=(
     cmake g++ make bc
     libgtest-dev libbenchmark-dev
     g++-mingw-w64-i686-posix
+    g++-mingw-w64-x86-64-posix   # the 64-bit test tree (hosts without 32-bit)
     wine wine64 wine32:i386
     xvfb xauth
     x11-utils x11-apps netpbm    # run.sh's screenshots without a display

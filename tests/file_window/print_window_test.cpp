@@ -95,7 +95,9 @@ TEST(PrintWindow, FilePrintReachesThePdfPrinter) {
     const auto before = printedFiles(folder);
     answerMessageBoxes({IDOK});
     sendCommand(kFilePrint);
-    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    std::string seen;
+    for (const SeenMessageBox& box : seenMessageBoxes()) seen += "[" + box.title + ": " + box.text + "] ";
+    ASSERT_EQ(seenMessageBoxes().size(), 1u) << seen;
     EXPECT_EQ(seenMessageBoxes()[0].title, "Print");
     const std::string pdf = awaitNewPdf(folder, before);
     closeCalculatorWindow();
