@@ -149,6 +149,10 @@ void ExpressionParser::parseProduct(DecimalNumber& out) {
         parseFactor(rhs);
         if (op == '*') {
             out = out.multiply(rhs);
+        } else if (rhs.isOverflow() && !out.isSpecial()) {
+            // A finite value over one beyond the digit limit: the division's
+            // own cut decides (1/9^10480 is 0).
+            out = op == '/' ? out.divide(rhs) : out.remainder(rhs);
         } else if (takeSpecialResult(out, rhs)) {
             // A special operand decides the quotient or remainder.
         } else if (rhs.isZero()) {
@@ -172,9 +176,18 @@ void ExpressionParser::parseFactor(DecimalNumber& out) {
         } else if (rhs.isNegative()) {
             rhs.negate();
             const DecimalNumber positivePower = out.power(rhs);
-            out = positivePower.isZero() && !positivePower.isSpecial()
-                      ? DecimalNumber::errorState()
-                      : DecimalNumber::fromInt(1).divide(positivePower);
+            if (positivePower.isOverflow()) {
+                // Past the digit limit: an integer exponent lets the power
+                // itself tell a value beyond the limit (reciprocal 0) from a
+                // base only written too wide (00.5); e^(y·ln x) overflows only
+                // by value.
+                rhs.negate();
+                out = rhs.scale == 0 ? out.power(rhs) : DecimalNumber::fromInt(0);
+            } else {
+                out = positivePower.isZero() && !positivePower.isSpecial()
+                          ? DecimalNumber::errorState()
+                          : DecimalNumber::fromInt(1).divide(positivePower);
+            }
         } else {
             out = out.power(rhs);
         }

@@ -49,6 +49,12 @@ const AnswerCase kRecalculationCases[] = {
     {"LongAnswerUngrouped", "10^799", "1" + std::string(799, '0')},
     {"GroupedAnswerTooLongForTheBox", "10^799", "OVERFLOW", {.groupMode = -1}},
     {"ThousandDigitsOverflow", "10^1000", "OVERFLOW"},
+    {"QuotientOverAValueBeyondTheLimitIsZero", "1/9^10480", "0"},
+    {"ReciprocalOfAnOverflowingExponentialIsZero", "1/exp(2401)", "0"},
+    {"RemainderOverAValueBeyondTheLimitIsTheDividend", "-5%9^10480", "-5"},
+    {"NegativePowerBeyondTheLimitIsZero", "9^-10480", "0"},
+    {"NegativeFractionalPowerBeyondTheLimitIsZero", "9^-10480.5", "0"},
+    {"NegativePowerOfAWideBaseOverflows", "00.5^-2147483647", "OVERFLOW"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Answers, AnswerTest, testing::ValuesIn(kRecalculationCases), CaseLabel());
