@@ -6,48 +6,62 @@
 // widest of: 1, every partial product, and the exact product's own digits.
 // The widest partial product belongs to the top multiplier digit: nA + nB - 1
 // digits, plus one when multiplicand × that digit carries past nA digits, in
-// which case the exact product has nA + nB digits anyway. The digits themselves are formed by column sums of table products, which
-// gives the same digits in one pass.
+// which case the exact product has nA + nB digits anyway. The digits
+// themselves come from column sums of four-digit limb products, which give
+// the same digits in one pass.
 #include "decimal_number.h"
 #include "magnitude.h"
 
 #include <algorithm>
-#include <array>
 #include <climits>
+#include <vector>
 
 namespace {
 
-// Digit product table, indexed by (digit of a) × 10 + (digit of b).
-constexpr std::array<std::uint8_t, 100> makeDigitProducts() {
-    std::array<std::uint8_t, 100> table{};
-    for (int a = 0; a < 10; ++a) {
-        for (int b = 0; b < 10; ++b) table[a * 10 + b] = static_cast<std::uint8_t>(a * b);
-    }
-    return table;
-}
-constexpr std::array<std::uint8_t, 100> kDigitProducts = makeDigitProducts();
+// The exact product is formed in limbs of four decimal digits: a limb
+// product is below 10^8, so a column of 64-bit sums cannot overflow for
+// operands shorter than 10^11 limbs. The digits are those of the exact
+// product, whatever the grouping.
+constexpr std::size_t kLimbDigits = 4;
+constexpr std::uint64_t kLimbBase = 10000;
 
-// Exact product of two digit runs, least significant digit first.
+// Limbs of a digit run (most significant digit first), least significant limb first.
+std::vector<std::uint64_t> limbsOf(const DigitRun& digits) {
+    std::vector<std::uint64_t> limbs((digits.size() + kLimbDigits - 1) / kLimbDigits, 0);
+    const std::size_t n = digits.size();
+    for (std::size_t k = 0; k < limbs.size(); ++k) {
+        std::uint64_t limb = 0;
+        const std::size_t low = k * kLimbDigits;  // digits counted from the least significant
+        const std::size_t high = std::min(n, low + kLimbDigits);
+        for (std::size_t i = high; i-- > low;) limb = limb * 10 + digits[n - 1 - i];
+        limbs[k] = limb;
+    }
+    return limbs;
+}
+
+// Exact product of two digit runs, least significant digit first, in
+// nA + nB + 1 digits.
 DigitRun exactProductReversed(const DigitRun& a, const DigitRun& b) {
-    const std::size_t nA = a.size();
-    const std::size_t nB = b.size();
-    std::vector<std::uint64_t> columns(nA + nB, 0);
-    for (std::size_t j = 0; j < nB; ++j) {
-        const std::uint8_t digitB = b[nB - 1 - j];
-        if (digitB == 0) continue;
+    const std::vector<std::uint64_t> limbsA = limbsOf(a);
+    const std::vector<std::uint64_t> limbsB = limbsOf(b);
+    std::vector<std::uint64_t> columns(limbsA.size() + limbsB.size() + 1, 0);
+    for (std::size_t j = 0; j < limbsB.size(); ++j) {
+        const std::uint64_t limbB = limbsB[j];
+        if (limbB == 0) continue;
         std::uint64_t* column = columns.data() + j;
-        for (std::size_t i = 0; i < nA; ++i) column[i] += kDigitProducts[a[nA - 1 - i] * 10 + digitB];
+        for (std::size_t i = 0; i < limbsA.size(); ++i) column[i] += limbsA[i] * limbB;
     }
-    DigitRun reversed(nA + nB + 1, 0);
+    DigitRun reversed(a.size() + b.size() + 1, 0);
     std::uint64_t carry = 0;
-    for (std::size_t k = 0; k < columns.size(); ++k) {
-        const std::uint64_t total = columns[k] + carry;
-        reversed[k] = static_cast<std::uint8_t>(total % 10);
-        carry = total / 10;
-    }
-    for (std::size_t k = columns.size(); carry != 0; ++k) {
-        reversed[k] = static_cast<std::uint8_t>(carry % 10);
-        carry /= 10;
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < columns.size() && at < reversed.size(); ++k) {
+        std::uint64_t total = columns[k] + carry;
+        carry = total / kLimbBase;
+        total %= kLimbBase;
+        for (std::size_t d = 0; d < kLimbDigits && at < reversed.size(); ++d) {
+            reversed[at++] = static_cast<std::uint8_t>(total % 10);
+            total /= 10;
+        }
     }
     return reversed;
 }

@@ -88,6 +88,12 @@ const OperationCase kMultiplyCases[] = {
     {"EmptyMultiplicand", kMultiply, "", "45", "0", "+0/0"},
     {"EmptyMultiplier", kMultiply, "45", "", "0", "+0/0"},
     {"CutBelowAnyDigit", kMultiply, ".0000000001", ".0000000001", ".000000000000000000", "+000000000000000000/18"},
+    // Long runs of nines carry through every column of the limb products
+    // (too long to show: the form holds the digits).
+    {"LongNinesSquared", kMultiply, std::string(4999, '9'), std::string(4999, '9'), "OVERFLOW",
+     "+" + std::string(4998, '9') + "8" + std::string(4998, '0') + "1/0"},
+    {"LongNinesByThreeNines", kMultiply, std::string(4997, '9'), "999", "OVERFLOW",
+     "+998" + std::string(4994, '9') + "001/0"},
 };
 
 std::string repeat(char c, int n) { return std::string(static_cast<std::size_t>(n), c); }
