@@ -14,25 +14,28 @@ namespace {
 // y >= .000001 keeps a non-zero digit and exceeds y: the loop by e ends.
 constexpr int kFewestPlaces = 3;
 
-// Exact shifts bring an argument below the threshold into [1, 10). The
-// shifts are counted as ln 10, computed with as many extra places as the
-// count has digits plus two, so that count × ln 10 stays exact to the
-// working precision.
-DecimalNumber naturalLogOfTiny(const DecimalNumber& x) {
-    // Place value of the leading non-zero digit: x lies in [10^lead, 10^(lead+1)).
+// Place value of the leading non-zero digit: x lies in [10^lead, 10^(lead+1)).
+std::int64_t leadingPlace(const DecimalNumber& x) {
     const std::int64_t size = static_cast<std::int64_t>(x.digits.size());
     std::int64_t first = 0;
     while (first < size && x.digits[first] == 0) {
         ++first;
     }
-    const std::int64_t lead = size - 1 - first - x.scale;
-    const std::int32_t shifts = static_cast<std::int32_t>(-lead);
+    return size - 1 - first - x.scale;
+}
 
-    const DecimalNumber y = x.multiplyByPowerOfTen(shifts);  // exact, in [1, 10)
+// Exact shifts bring an argument beyond the thresholds into [1, 10). The
+// shifts are counted as ln 10, computed with as many extra places as the
+// count has digits plus two, so that count × ln 10 stays exact to the
+// working precision.
+DecimalNumber naturalLogByShifts(const DecimalNumber& x) {
+    const std::int32_t shifts = static_cast<std::int32_t>(-leadingPlace(x));
+    const DecimalNumber y = shifts >= 0 ? x.multiplyByPowerOfTen(shifts)
+                                        : x.divideByPowerOfTen(-shifts);  // exact, in [1, 10)
     const DecimalNumber lnY = y.naturalLog();
 
     int guard = 2;
-    for (std::int32_t rest = shifts; rest > 0; rest /= 10) {
+    for (std::int32_t rest = shifts; rest != 0; rest /= 10) {
         ++guard;
     }
     DecimalNumber lnTen;
@@ -47,6 +50,10 @@ DecimalNumber naturalLogOfTiny(const DecimalNumber& x) {
 
 DecimalNumber naturalLogShiftThreshold() {
     return DecimalNumber::fromText(".000001");
+}
+
+DecimalNumber naturalLogLargeShiftThreshold() {
+    return DecimalNumber::fromInt(1000000);
 }
 
 LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e,
@@ -93,8 +100,8 @@ DecimalNumber DecimalNumber::naturalLog() const {
         WorkingPlacesScope precision(kFewestPlaces);
         return naturalLog();
     }
-    if (lessThan(naturalLogShiftThreshold())) {
-        return naturalLogOfTiny(*this);
+    if (lessThan(naturalLogShiftThreshold()) || greaterThan(naturalLogLargeShiftThreshold())) {
+        return naturalLogByShifts(*this);
     }
 
     // Step 1: e and e^0.2, made afresh at the current precision, in this order.
@@ -135,18 +142,29 @@ DecimalNumber DecimalNumber::log10() const {
         return errorState();
     }
 
-    // Steps 1-3: exact shifts into [0.18, 1.82], counted in k.
+    // Steps 1-3: exact shifts into [0.18, 1.82], counted in k. One shift by
+    // n places is n shifts by one, so the count is found from the leading
+    // digit's place: all but the last shift at once, then the last if needed.
     const DecimalNumber upper = fromText("1.82");
     const DecimalNumber lower = fromText(".18");
+    const std::int64_t lead = leadingPlace(*this);
     DecimalNumber y = *this;
     std::int32_t k = 0;
-    while (y.greaterThan(upper)) {
-        y = y.divideByPowerOfTen(1);
-        ++k;
-    }
-    while (y.lessThan(lower)) {
-        y = y.multiplyByPowerOfTen(1);
-        --k;
+    if (y.greaterThan(upper)) {
+        k = static_cast<std::int32_t>(lead > 0 ? lead : 0);
+        y = y.divideByPowerOfTen(k);
+        if (y.greaterThan(upper)) {
+            y = y.divideByPowerOfTen(1);
+            ++k;
+        }
+    } else if (y.lessThan(lower)) {
+        const std::int32_t shifts = static_cast<std::int32_t>(-lead - 1 > 0 ? -lead - 1 : 0);
+        y = y.multiplyByPowerOfTen(shifts);
+        k = -shifts;
+        if (y.lessThan(lower)) {
+            y = y.multiplyByPowerOfTen(1);
+            --k;
+        }
     }
 
     // Steps 4-5: ln 10 first, then ln y; k + ln y / ln 10.

@@ -1,5 +1,5 @@
 // Pieces of the natural logarithm that its callers and tests look at: the
-// reduction of an argument by factors e and e^0.2, and the threshold below
+// reduction of an argument by factors e and e^0.2, and the thresholds beyond
 // which an argument is first shifted by powers of ten.
 #pragma once
 
@@ -18,7 +18,9 @@ struct LogReduction {
 LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e,
                                const DecimalNumber& eToTheFifth);
 
-// 10^-6 (.000001). naturalLog of an argument at or above it follows the
-// reduction above; a smaller argument is first shifted into [1, 10) by whole
-// powers of ten, each counted as ln 10.
+// 10^-6 (.000001) and 10^6 (1000000). naturalLog of an argument from the
+// first to the second follows the reduction above; a smaller or larger one is
+// first shifted into [1, 10) by whole powers of ten, each counted as ln 10,
+// so that no argument costs one division by e per unit of its logarithm.
 DecimalNumber naturalLogShiftThreshold();
+DecimalNumber naturalLogLargeShiftThreshold();

@@ -26,8 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Logarithm, ExactText, testing::ValuesIn(kExact), CaseLa
 
 std::string tenToMinus(int n) { return "." + std::string(n - 1, '0') + "1"; }
 
-// At and above the threshold the reduction as written; below it exact
-// decimal shifts first, accurate to 10^-50 down to 10^-999.
+// From 10^-6 to 10^6 the reduction as written; beyond, exact decimal
+// shifts first, accurate to 10^-50 from 10^-999 to 10^9999.
 const ResultCase kAccurate[] = {
     {"NaturalLogOfTwo", "NaturalLog", "2", "", reference::kLn2, 54, 54},
     {"NaturalLogOfMillionth", "NaturalLog", ".000001", "", reference::kLnOf1eMinus6, 54, 50},
@@ -42,6 +42,11 @@ const ResultCase kAccurate[] = {
     {"NaturalLogOf2p5TimesTenToMinus500", "NaturalLog", "." + std::string(499, '0') + "25", "", reference::kLnOf2p5eMinus500, 54, 50},
     {"NaturalLogOfTenToMinus999", "NaturalLog", kTenToMinus999, "", reference::kLnOf1eMinus999, 54, 50},
     {"NaturalLogOfTenTo998", "NaturalLog", "1" + std::string(998, '0'), "", reference::kLnOf1e998, 54, 50},
+    {"NaturalLogJustBelowMillion", "NaturalLog", "999999.999", "", reference::kLnOfJustBelowMillion, 54, 50},
+    {"NaturalLogJustAboveMillion", "NaturalLog", "1000000.000001", "", reference::kLnOfMillionAndAMillionth, 54, 50},
+    {"NaturalLogOfTenTo9999", "NaturalLog", "1" + std::string(9999, '0'), "", reference::kLnOf1e9999, 54, 50},
+    {"NaturalLogOfTenThousandNines", "NaturalLog", std::string(9999, '9') + ".5", "", reference::kLnOf1e9999, 54, 50},
+    {"NaturalLogOfTenTo9999At15", "NaturalLog", "1" + std::string(9999, '0'), "", reference::kLnOf1e9999, 15, 12},
     {"NaturalLogOfLongFraction", "NaturalLog", kLongFraction, "", "0", 54, 54},
     {"Log10OfTwo", "Log10", "2", "", reference::kLog10Of2, 54, 54},
     {"Log10OfPointEighteenUnshifted", "Log10", ".18", "", reference::kLog10Of0p18, 54, 54},
