@@ -3,23 +3,9 @@
 #include "magnitude.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <iterator>
-#include <new>
 
 namespace {
-
-// A digit sequence that cannot grow ends the calculator: nothing sensible can
-// be shown without it.
-[[noreturn]] void reportOutOfMemory() {
-    std::fputs("out of memory\n", stderr);
-    std::exit(1);
-}
-
-struct OutOfMemoryHandler {
-    OutOfMemoryHandler() { std::set_new_handler(reportOutOfMemory); }
-} outOfMemoryHandler;
 
 DecimalNumber specialState(std::int32_t marker) {
     DecimalNumber value;

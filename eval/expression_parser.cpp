@@ -69,6 +69,8 @@ DecimalNumber ExpressionParser::evaluate(const char* text, int angleMode, Decima
                                          DecimalNumber y, DecimalNumber z) {
     initPiConstant();
     position = text != nullptr ? text : "";
+    depth = 0;
+    tooDeep = false;
     evaluationContext.angleMode = angleMode;
     evaluationContext.x = std::move(x);
     evaluationContext.y = std::move(y);
@@ -78,7 +80,7 @@ DecimalNumber ExpressionParser::evaluate(const char* text, int angleMode, Decima
     if (tokenText.empty()) return DecimalNumber::fromText("0");
     DecimalNumber out;
     parseSum(out);
-    return out;
+    return tooDeep ? DecimalNumber::errorState() : out;
 }
 
 // ---- Scanner --------------------------------------------------------------------------
@@ -247,9 +249,20 @@ void ExpressionParser::parsePrimary(DecimalNumber& out) {
 // missing ")" at the end of the text is tolerated.
 void ExpressionParser::parseOperand(DecimalNumber& out) {
     if (tokenStart() == '(') {
+        if (depth == kMaxNestingDepth) {
+            // Too deep: the rest of the text is left unread and every open
+            // level returns at once.
+            tooDeep = true;
+            position += std::strlen(position);
+            tokenText.clear();
+            tokenKind = kTokenNone;
+            return;
+        }
+        ++depth;
         nextToken();
         parseSum(out);
         nextToken();
+        --depth;
         return;
     }
     parseAtom(out);

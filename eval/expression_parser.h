@@ -20,14 +20,21 @@ enum TokenKind : unsigned char {
     kTokenOperand = 3,
 };
 
+// Parenthesis levels one evaluation may open: a text of the longest box
+// (999 characters) nests at most 999. A deeper text gives the error state,
+// so the recursion never outgrows the stack.
+constexpr int kMaxNestingDepth = 1000;
+
 struct ExpressionParser {
     const char* position = nullptr; // next character not yet scanned
+    int depth = 0;                  // parenthesis levels open
+    bool tooDeep = false;           // a level past kMaxNestingDepth was met
     std::string tokenText;          // current token; grows for long tokens
     TokenKind tokenKind = kTokenNone;
 
     // Sets the evaluation context and evaluates text (null reads as empty).
     // An empty first token gives fromText("0"); tokens left after the sum
-    // are ignored.
+    // are ignored; nesting past kMaxNestingDepth gives the error state.
     DecimalNumber evaluate(const char* text, int angleMode, DecimalNumber x, DecimalNumber y,
                            DecimalNumber z);
 

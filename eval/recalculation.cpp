@@ -4,6 +4,7 @@
 
 #include "calculator_state.h"
 #include "expression_parser.h"
+#include "memory_reserve.h"
 #include "platform_seam.h"
 
 #include <string>
@@ -17,6 +18,15 @@ constexpr int kRecalculationPlaces = 54;
 // start and finish inside another one; the inner one saw the newer texts.
 unsigned finishedRecalculations = 0;
 
+// Recalculations nested inside message boxes, each holding a deep
+// evaluation on the stack, stop at this many; a later keystroke's
+// recalculation waits and the innermost running one runs again for it.
+constexpr int kMaxNestedRecalculations = 4;
+int runningRecalculations = 0;
+bool recalculationWaiting = false;
+
+void recalculateOnce();
+
 void dropLastDigit(DecimalNumber& value) {
     if (!value.digits.empty()) value.digits.pop_back();
     --value.scale;
@@ -25,6 +35,21 @@ void dropLastDigit(DecimalNumber& value) {
 } // namespace
 
 void recalculate() {
+    if (runningRecalculations == kMaxNestedRecalculations) {
+        recalculationWaiting = true;
+        return;
+    }
+    ++runningRecalculations;
+    do {
+        recalculationWaiting = false;
+        recalculateOnce();
+    } while (recalculationWaiting);
+    --runningRecalculations;
+}
+
+namespace {
+
+void recalculateOnce() {
     CalculatorState& state = calculatorState;
     const int savedPlaces = workingPlaces;
     workingPlaces = kRecalculationPlaces;
@@ -45,6 +70,12 @@ void recalculate() {
     DecimalNumber result = parser.evaluate(texts[3].c_str(), angleMode, x, y, z);
 
     workingPlaces = savedPlaces;
+    // Memory ran out on the way: the reserve let the work finish, but the
+    // answer is one too large to compute.
+    if (takeMemoryShortage()) {
+        result = DecimalNumber::overflowState();
+        restoreMemoryReserve();
+    }
     // A recalculation that finished meanwhile has shown the newer answer.
     if (finishedRecalculations != finishedBefore) return;
     ++finishedRecalculations;
@@ -56,6 +87,8 @@ void recalculate() {
     copyText(state.resultText, text.c_str());
     setResultText(state.resultText);
 }
+
+} // namespace
 
 DecimalNumber roundToDecimals(DecimalNumber value, int n) {
     if (n < 0 || value.scale <= n) return value;

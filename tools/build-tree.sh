@@ -4,7 +4,8 @@
 #   tm_build win64    -> build/win64  (MinGW-w64, cmake/mingw-x86_64.cmake): the
 #                        same programs as 64-bit Windows programs, for testing
 #                        on a host whose kernel cannot start 32-bit Wine
-# Both Release, warnings as errors, all cores.
+#   tm_build asan     -> build/asan   (host g++, -fsanitize=address,undefined)
+# All Release, warnings as errors, all cores.
 # Expects TM_ROOT (the repository root).
 
 tm_build() {
@@ -12,6 +13,7 @@ tm_build() {
     local args=(-S "$TM_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DTALLYMASTER_WERROR=ON)
     case "$kind" in
         native) ;;
+        asan) args+=(-DTALLYMASTER_SANITIZE=ON) ;;
         win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$TM_ROOT/cmake/mingw-i686.cmake") ;;
         win64) args+=(-DCMAKE_TOOLCHAIN_FILE="$TM_ROOT/cmake/mingw-x86_64.cmake") ;;
         *) echo "build-tree: unknown tree $kind" >&2; return 1 ;;

@@ -3,11 +3,19 @@
 // exit.
 #include "case_label.h"
 #include "decimal_forms.h"
+#include "memory_reserve.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <new>
 #include <string>
+#include <vector>
+
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -90,14 +98,52 @@ const BoundCase kBoundCases[] = {
 INSTANTIATE_TEST_SUITE_P(States, DigitLimit, testing::ValuesIn(kBoundCases), CaseLabel());
 
 #if !defined(_WIN32)
+// The sanitizer's allocator reports an impossible size itself and ends the
+// program with status 1 before any handler runs.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr char kOutOfMemoryReport[] = "requested allocation size";
+#else
+constexpr char kOutOfMemoryReport[] = "out of memory";
+#endif
+
+// A failed allocation first takes the reserve, which cannot satisfy a
+// request this size; then the program ends.
 TEST(OutOfMemoryDeathTest, EndsTheProgramWithStatusOne) {
+    EXPECT_FALSE(takeMemoryShortage());
     EXPECT_EXIT(
         {
             void* block = ::operator new(static_cast<std::size_t>(-1) / 2);
             ::operator delete(block);
         },
-        testing::ExitedWithCode(1), "out of memory");
+        testing::ExitedWithCode(1), kOutOfMemoryReport);
 }
+
+#if !defined(__SANITIZE_ADDRESS__)
+// With the address space capped, allocations run out: the first failure
+// gives back the reserve and the allocation succeeds, and the shortage is
+// reported once, not as the end of the program.
+TEST(OutOfMemoryDeathTest, TheFirstShortageIsMetFromTheReserve) {
+    EXPECT_EXIT(
+        {
+            rlimit limit{};
+            getrlimit(RLIMIT_AS, &limit);
+            std::size_t used = 0;
+            if (std::FILE* status = std::fopen("/proc/self/statm", "r")) {
+                unsigned long pages = 0;
+                if (std::fscanf(status, "%lu", &pages) == 1) used = pages * 4096;
+                std::fclose(status);
+            }
+            limit.rlim_cur = used + (std::size_t{64} << 20);
+            setrlimit(RLIMIT_AS, &limit);
+            std::vector<void*> blocks;
+            while (!takeMemoryShortage()) blocks.push_back(::operator new(std::size_t{1} << 20));
+            const bool once = !takeMemoryShortage();
+            for (void* block : blocks) ::operator delete(block);
+            std::exit(once && blocks.size() > 10 ? 3 : 4);
+        },
+        testing::ExitedWithCode(3), "");
+}
+#endif
 #endif
 
 } // namespace

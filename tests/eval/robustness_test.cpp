@@ -1,6 +1,7 @@
 // No expression text of the lengths the boxes allow may crash, hang or run
 // out of stack, on a thread with the 1 MiB stack of a Windows thread.
 #include "calculator_state.h"
+#include "expression_parser.h"
 #include "random_decimals.h"
 #include "recalculation_driver.h"
 
@@ -8,26 +9,44 @@
 #include <pthread.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
+// A Windows thread's 1 MiB stack, and half the calculator's own main-thread
+// stack; the sanitizer's guard zones make every frame several times larger,
+// so that build gives the thread as much more.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kFrameGrowth = 6;
+#else
+constexpr std::size_t kFrameGrowth = 1;
+#endif
+constexpr std::size_t kSmallStack = kFrameGrowth << 20;
+constexpr std::size_t kHalfProgramStack = kFrameGrowth << 23;
+
+struct StackRun {
+    std::string expression;
+    Settings settings;
+};
+
 // Replaces the expression text it is given by its answer.
-void* recalculateOnThread(void* text) {
-    std::string& expression = *static_cast<std::string*>(text);
-    expression = answerOf(expression).result;
+void* recalculateOnThread(void* run) {
+    StackRun& r = *static_cast<StackRun*>(run);
+    r.expression = answerOf(r.expression, r.settings).result;
     return nullptr;
 }
 
-// Runs the recalculation on a thread with a 1 MiB stack.
-std::string answerOnSmallStack(std::string text) {
+// Runs the recalculation on a thread with a small stack.
+std::string answerOnSmallStack(std::string text, Settings settings = {}, std::size_t stack = kSmallStack) {
+    StackRun run{std::move(text), std::move(settings)};
     pthread_attr_t attributes;
     pthread_attr_init(&attributes);
-    pthread_attr_setstacksize(&attributes, 1 << 20);
+    pthread_attr_setstacksize(&attributes, stack);
     pthread_t thread;
-    EXPECT_EQ(pthread_create(&thread, &attributes, recalculateOnThread, &text), 0);
+    EXPECT_EQ(pthread_create(&thread, &attributes, recalculateOnThread, &run), 0);
     pthread_join(thread, nullptr);
     pthread_attr_destroy(&attributes);
-    return text;
+    return run.expression;
 }
 
 TEST(RobustnessTest, DeepNestingOfAWholeExpressionBox) {
@@ -35,6 +54,39 @@ TEST(RobustnessTest, DeepNestingOfAWholeExpressionBox) {
     while (signedFunctions.size() + 6 < kExpressionTextCapacity) signedFunctions += "-abs(";
     EXPECT_EQ(answerOnSmallStack(std::string(kExpressionTextCapacity - 2, '(') + "7"), "7");
     EXPECT_EQ(answerOnSmallStack(signedFunctions + "2"), "-2"); // -abs(...) is never positive
+}
+
+// The nesting bound itself, beyond what any box holds: 1000 levels are
+// evaluated, one more gives the error state without going deeper.
+TEST(RobustnessTest, NestingPastTheBoundIsAnError) {
+    ExpressionParser parser;
+    const DecimalNumber zero = DecimalNumber::fromInt(0);
+    for (const auto& [levels, expected] : {std::pair{1000, "7"}, std::pair{1001, "ERROR"}, std::pair{100000, "ERROR"}}) {
+        const std::string text = std::string(static_cast<std::size_t>(levels), '(') + "7";
+        EXPECT_EQ(parser.evaluate(text.c_str(), 1, zero, zero, zero).toText(0), expected) << levels;
+    }
+    EXPECT_EQ(parser.evaluate("(((2)))+(3)", 1, zero, zero, zero).toText(0), "5") << "the count starts afresh";
+}
+
+// A keystroke while a function's message box is open recalculates inside it.
+// A deep x whose logarithm fails opens a box on every recalculation; 100
+// keystrokes in a row, each inside the box of the one before, must neither
+// outgrow the stack nor lose the last text's answer.
+TEST(RobustnessTest, RecalculationsNestedInMessageBoxesStayWithinTheStack) {
+    static int boxes = 0;
+    boxes = 0;
+    installPlatformSeam({[](const char*, const char*) {
+                             if (++boxes > 100) return;
+                             const std::string typed = std::to_string(boxes) + "+x";
+                             copyText(calculatorState.expressionText, typed.c_str());
+                             recalculate();
+                         },
+                         nullptr});
+    const std::string deepLog = std::string(990, '(') + "ln0";
+    const std::string answer = answerOnSmallStack("0", {.x = deepLog}, kHalfProgramStack);
+    installPlatformSeam({nullptr, nullptr});
+    EXPECT_EQ(boxes, 101);
+    EXPECT_EQ(answer, "99");  // 100 + ln0's -1
 }
 
 // Random texts over the characters an expression can hold: every one gives
