@@ -103,6 +103,16 @@ TEST_F(BoxState, CutsAnOverlongExpressionBeforeTheTrim) {
     EXPECT_EQ(std::string(calculatorState.expressionText), std::string(500, '1') + std::string(250, '2'));
 }
 
+TEST_F(BoxState, ExpressionOf751CharactersFitsAnd752AreCut) {
+    copyText(calculatorState.inputText, std::string(751, '7').c_str());
+    buildExpressionText();
+    EXPECT_EQ(std::string(calculatorState.expressionText), std::string(751, '7'));
+    calculatorState.boxCount = 2;
+    copyText(calculatorState.boxStore[1], "8");
+    buildExpressionText();
+    EXPECT_EQ(std::string(calculatorState.expressionText), "8" + std::string(750, '7'));
+}
+
 TEST_F(BoxState, SplitStopsAtTheLimit) {
     EXPECT_EQ(splitCalculationText("12\n+34=46", 5), 2);
     EXPECT_STREQ(calculatorState.boxStore[1], "12");
