@@ -40,6 +40,7 @@ const OrderCase kOrderCases[] = {
     {"EmptyVsZero", "+/0", "+0/0", false, true},
     {"LongerIntegerWins", "+100/0", "+99/0", true, true},
     {"NegativesReverse", "-100/0", "-99/0", false, false},
+    {"EqualNegativesHeldTwoWays", "-250/2", "-25/1", false, true},
     {"FractionRemainderDecides", "+1000001/6", "+1/0", true, true},
     {"SmallFractions", "+001/3", "+0009/4", true, true},
     {"ZeroVsSmallPositive", "+000/2", "+1/9", false, false},

@@ -40,6 +40,7 @@ const AnswerCase kGrammarCases[] = {
     {"ExponentTokenIsOneOperand", "1E-5", "15"},
     {"ExponentPlusTokenIsOneOperand", "2E+3", "23"},
     {"TextEndsInWhitespace", "4+5 \t ", "9"},
+    {"WhitespaceBetweenTokens", "4 +\t5\r* 2", "14"},
     {"TextEndsInExponentLetter", "3+2E", "5"},
     {"TextEndsAfterExponentSign", "3+2E-", "5"},
     {"LineFeedInsideOperand", "12\n3", "123"},
