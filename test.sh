@@ -2,6 +2,8 @@
 # Builds both trees and runs every test: the native tests directly, the
 # Windows test programs under Wine on a virtual display.
 #   build/native  host g++       core_tests, functions_tests, bench programs
+#   build/asan    host g++       the native tests again, with AddressSanitizer
+#                                and UndefinedBehaviorSanitizer
 #   build/win32   MinGW-w64      tallymaster.exe and the .exe test programs
 #   build/win64   MinGW-w64      the same as 64-bit programs, built and run in
 #                                place of build/win32's when this host's kernel
@@ -30,6 +32,8 @@ tm_setup_printing
 
 step="native build"
 tm_build native
+step="sanitizer build"
+tm_build asan
 step="win32 build"
 tm_build win32
 
@@ -56,6 +60,7 @@ ctest_counts() {
 
 mkdir -p build
 native_log=build/ctest-native.log
+asan_log=build/ctest-asan.log
 win32_log=build/ctest-$wintree.log
 
 step="native tests"
@@ -63,6 +68,13 @@ echo "== native tests (build/native)"
 native_rc=0
 (cd build/native && ctest --output-on-failure --no-tests=error --timeout 900 -j "$(nproc)") \
     2>&1 | tee "$native_log" || native_rc=$?
+
+step="sanitizer tests"
+echo "== native tests with sanitizers (build/asan)"
+asan_rc=0
+(cd build/asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --output-on-failure --no-tests=error --timeout 900 -j "$(nproc)") \
+    2>&1 | tee "$asan_log" || asan_rc=$?
 
 step="$wintree tests"
 echo "== Windows tests under Wine (build/$wintree)"
@@ -79,21 +91,24 @@ WINEPREFIX=$prefix "$TM_WINESERVER" -k >/dev/null 2>&1 || true
 
 trap - ERR
 read -r native_total native_failed < <(ctest_counts "$native_log"; echo "0 0") || true
+read -r asan_total asan_failed < <(ctest_counts "$asan_log"; echo "0 0") || true
 read -r win32_total win32_failed < <(ctest_counts "$win32_log"; echo "0 0") || true
 native_failed=${native_failed:-0} native_total=${native_total:-0}
+asan_failed=${asan_failed:-0} asan_total=${asan_total:-0}
 win32_failed=${win32_failed:-0} win32_total=${win32_total:-0}
-passed=$(( native_total - native_failed + win32_total - win32_failed ))
-failed=$(( native_failed + win32_failed ))
+passed=$(( native_total - native_failed + asan_total - asan_failed + win32_total - win32_failed ))
+failed=$(( native_failed + asan_failed + win32_failed ))
 
 echo
 echo "== summary ($(( SECONDS - started )) s)"
 echo "native tests:        $(( native_total - native_failed )) passed, $native_failed failed (ctest exit $native_rc)"
+echo "sanitizer tests:     $(( asan_total - asan_failed )) passed, $asan_failed failed (ctest exit $asan_rc)"
 echo "Windows programs ($wintree): $(( win32_total - win32_failed )) passed, $win32_failed failed (ctest exit $win32_rc)"
 status=0
-if [[ $native_rc -ne 0 || $win32_rc -ne 0 || $failed -ne 0 ]]; then
+if [[ $native_rc -ne 0 || $asan_rc -ne 0 || $win32_rc -ne 0 || $failed -ne 0 ]]; then
     status=1
 fi
-if [[ $native_total -eq 0 || $win32_total -eq 0 ]]; then
+if [[ $native_total -eq 0 || $asan_total -eq 0 || $win32_total -eq 0 ]]; then
     echo "test.sh: a test tree ran no test" >&2
     status=1
 fi
