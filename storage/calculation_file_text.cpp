@@ -14,8 +14,12 @@ constexpr int kMaxEntries = kMaxSavedCalculations + 1;
 std::string withoutCarriageReturns(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
+    // Every carriage return before a line feed goes, a run of them too: a
+    // "\r\r\n" left as "\r\n" would split its entry once written and read.
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        if (bytes[i] == '\n') {
+            while (!text.empty() && text.back() == '\r') text.pop_back();
+        }
         text += bytes[i];
     }
     return text;

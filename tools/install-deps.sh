@@ -14,6 +14,7 @@ TM_PACKAGES=(
     wine wine64 wine32:i386
     xvfb xauth
     x11-utils x11-apps netpbm    # run.sh's screenshots without a display
+    clang libclang-rt-14-dev     # tools/fuzz.sh: libFuzzer and the sanitizers
 )
 
 tm_sudo() {

@@ -141,6 +141,9 @@ std::vector<std::string> entriesOf(const std::string& bytes) {
 TEST(CalculationFileReader, ReadsCarriageReturnLineEnds) {
     EXPECT_EQ(entriesOf("Marrowfieldtallymaster 2\r\n\r\n5\r\n+3=8\r\nSaved: a\r\n\r\n12=12\r\nSaved: b\r\n\r\n"),
               (std::vector<std::string>{"5\n+3=8\nSaved: a", "12=12\nSaved: b"}));
+    // A run of carriage returns before a line feed goes whole (found by fuzzing).
+    EXPECT_EQ(entriesOf("Marrowfieldtallymaster 2\n\n5\r\r\n\r\r\n+3=8\n\n12=12\n\n"),
+              (std::vector<std::string>{"5", "+3=8"}));
 }
 
 TEST(CalculationFileReader, IgnoresTextAfterTheLastEntryAndReadsOneDigitCounts) {
