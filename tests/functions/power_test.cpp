@@ -44,6 +44,10 @@ const ResultCase kExact[] = {
     // Written leading zeros widen every product: past the limit by width alone.
     {"LeadingZerosToLargestInteger", "Power", "00.5", "2147483647", "OVERFLOW"},
     {"LeadingZerosToTenTo30", "Power", "000.9", kTenTo30, "OVERFLOW"},
+    // Seventeen leading zeros and more: past the digits the magnitude
+    // estimate reads, the written width still answers at once.
+    {"SeventeenLeadingZerosToLargestInteger", "Power", std::string(17, '0') + ".5", "2147483647", "OVERFLOW"},
+    {"TwentyLeadingZerosOfOneToLargestInteger", "Power", std::string(20, '0') + "1", "2147483647", "OVERFLOW"},
     {"LeadingZerosNegativeHugePower", "IntegerPower", "00.5", "-2147483647", "OVERFLOW"},
     // The reciprocal of a power past the limit in value is cut to zero.
     {"TwoToMinus99999", "IntegerPower", "2", "-99999", "0"},
