@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "decimal_number.h"
+#include "magnitude.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr double kPowerDigitLimit = static_cast<double>(DecimalNumber::kIntegerD
 // leading zeros included (00.5 has two). |x| < 1 with such zeros is caught
 // here, before any product is formed.
 bool exceedsPowerWidthLimit(const DecimalNumber& x, std::int32_t n) {
-    const std::int64_t positions = static_cast<std::int64_t>(x.digits.size()) - x.scale;
+    const std::int64_t positions = writtenIntegerDigits(x);  // the count the product's own bound uses
     if (positions <= 1) {
         return false;
     }
