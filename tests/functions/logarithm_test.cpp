@@ -18,6 +18,10 @@ const ResultCase kExact[] = {
     {"NaturalLogOfNegativeZero", "NaturalLog", "-0", "", "ERROR"},
     {"NaturalLogOfZeroWithFractionDigits", "NaturalLog", "0.000", "", "ERROR"},
     {"NaturalLogOfNegative", "NaturalLog", "-2", "", "ERROR"},
+    // -7·ln 10 from bc (-16.118…8322332953…) cut at 57 places: the guard
+    // places of ln 10 in the shift reduction keep every digit.
+    {"NaturalLogOfTenMillionthAt54", "NaturalLog", ".0000001", "",
+     "-16.118095650958319788125940182790549453207710420401410832233", 54},
     {"Log10OfThousand", "Log10", "1000", "", "3"},
     {"Log10OfZero", "Log10", "0", "", "ERROR"},
     {"Log10OfNegative", "Log10", "-5", "", "ERROR"},

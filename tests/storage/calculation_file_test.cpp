@@ -124,6 +124,8 @@ const RefusalCase kRefusalCases[] = {
     {"CountThirtyTwo", "Marrowfieldtallymaster 32\n\n" + repeated("=0\nSaved: x\n\n", 32)},
     // Read from its first two digits alone, 123 would pass as 12.
     {"CountOfThreeDigits", "Marrowfieldtallymaster 123\n\n" + repeated("=0\nSaved: x\n\n", 123)},
+    // "01" followed by a third digit: refused, not read as one entry.
+    {"CountWithLeadingZeroOfThreeDigits", "Marrowfieldtallymaster 012\n\n" + repeated("=0\nSaved: x\n\n", 12)},
     {"NoCount", "Marrowfieldtallymaster x\n\n=0\nSaved: x\n\n"},
     {"FewerEntriesThanCount", "Marrowfieldtallymaster 3\n\n1=1\nSaved: x\n\n2=2\nSaved: x\n\n"},
     {"LastEntryUnterminated", "Marrowfieldtallymaster 1\n\n=0\nSaved: x\n"},
@@ -149,6 +151,8 @@ TEST(CalculationFileReader, ReadsCarriageReturnLineEnds) {
 TEST(CalculationFileReader, IgnoresTextAfterTheLastEntryAndReadsOneDigitCounts) {
     EXPECT_EQ(entriesOf("Marrowfieldtallymaster 1\n\n7=7\nSaved: a\n\nstray text\n\n"),
               std::vector<std::string>{"7=7\nSaved: a"});
+    // An empty entry is read back as empty and still counts.
+    EXPECT_EQ(entriesOf("Marrowfieldtallymaster 2\n\n\n\n7=7\n\n"), (std::vector<std::string>{"", "7=7"}));
 }
 
 } // namespace

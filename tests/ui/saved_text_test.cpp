@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,18 @@ const StampCase kStampCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Clock, DateStampAt, testing::ValuesIn(kStampCases), CaseLabel());
+
+// Every other test fixes the clock; the system's own must give today's date
+// (local time is within a day of the UTC date).
+TEST(SystemClock, StampsTodaysDate) {
+    installClock(nullptr);
+    int month = 0, day = 0, year = 0;
+    ASSERT_EQ(std::sscanf(dateStamp(), "%d/%d/%d", &month, &day, &year), 3) << dateStamp();
+    using namespace std::chrono;
+    const sys_days stamped{std::chrono::year{year} / month / day};
+    const sys_days today = floor<days>(system_clock::now());
+    EXPECT_LE(abs((stamped - today).count()), 1) << dateStamp();
+}
 
 struct SavedTextCase {
     const char* label;
