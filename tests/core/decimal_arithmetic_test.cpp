@@ -94,6 +94,10 @@ const OperationCase kMultiplyCases[] = {
      "+" + std::string(4998, '9') + "8" + std::string(4998, '0') + "1/0"},
     {"LongNinesByThreeNines", kMultiply, std::string(4997, '9'), "999", "OVERFLOW",
      "+998" + std::string(4994, '9') + "001/0"},
+    // A fraction adds no integer position: 10^10000 (10,001 digits, as a sum
+    // can make) times .5 stays within the 10,000 positions.
+    {"PureFractionAddsNoIntegerPosition", kMultiply, "1" + std::string(10000, '0'), ".5", "OVERFLOW",
+     "+5" + std::string(10000, '0') + "/1"},
 };
 
 std::string repeat(char c, int n) { return std::string(static_cast<std::size_t>(n), c); }

@@ -50,6 +50,9 @@ const AnswerCase kRecalculationCases[] = {
     {"GroupedAnswerTooLongForTheBox", "10^799", "OVERFLOW", {.groupMode = -1}},
     {"ThousandDigitsOverflow", "10^1000", "OVERFLOW"},
     {"QuotientOverAValueBeyondTheLimitIsZero", "1/9^10480", "0"},
+    // Only the dividend's integer digits count against the limit, not its
+    // 999 fraction digits.
+    {"LongFractionOverAValueBeyondTheLimitIsZero", "(9^9000+x)/9^10480", "0", {.x = "." + std::string(997, '0') + "1"}},
     {"ReciprocalOfAnOverflowingExponentialIsZero", "1/exp(2401)", "0"},
     {"RemainderOverAValueBeyondTheLimitIsTheDividend", "-5%9^10480", "-5"},
     {"NegativePowerBeyondTheLimitIsZero", "9^-10480", "0"},
