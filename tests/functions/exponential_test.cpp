@@ -20,6 +20,9 @@ const ResultCase kExact[] = {
     {"MinusTenTo30", "Exponential", "-" + kTenTo30, "", "0"},
     {"MinusNines", "Exponential", "-" + kNines, "", "0"},
     {"MinusFortyAt15", "Exponential", "-40", "", "0", 15},
+    // At 1200 places the zero bound lies beyond -2400: there the reciprocal
+    // of an OVERFLOW answers zero.
+    {"MinusBeyond2400At1200", "Exponential", "-2400.5", "", "0", 1200},
 };
 INSTANTIATE_TEST_SUITE_P(Exponential, ExactText, testing::ValuesIn(kExact), CaseLabel());
 
