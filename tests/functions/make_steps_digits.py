@@ -478,6 +478,8 @@ CASES = [
     ("CosineJustBelowTheReflectionAt54", "Cosine", 54, "44.5"),
     ("SineJustBelowTheReflectionAt54", "Sine", 54, "44.5"),
     ("SineJustAboveTheNegativeReflectionAt54", "Sine", 54, "-44.5"),
+    ("CosineJustPastTheQuarterTurnAt15", "Cosine", 15, "90.5"),
+    ("SineJustPastTheNegativeQuarterTurnAt15", "Sine", 15, "-89.5"),
     ("TangentOfMinus100At15", "Tangent", 15, "-100"),
     ("ArcSineOfTenthAt15", "ArcSine", 15, ".1"),
     ("ArcSineReflectedAt15", "ArcSine", 15, ".8"),
