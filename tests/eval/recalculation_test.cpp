@@ -49,6 +49,10 @@ const AnswerCase kRecalculationCases[] = {
     {"LongAnswerUngrouped", "10^799", "1" + std::string(799, '0')},
     {"GroupedAnswerTooLongForTheBox", "10^799", "OVERFLOW", {.groupMode = -1}},
     {"ThousandDigitsOverflow", "10^1000", "OVERFLOW"},
+    // 11^9603 has 10,001 digits although its last product's operands have
+    // 10,000 positions: the power's own estimate refuses it.
+    {"PowerJustPastTheLimitStaysOverflow", "11^9603/10^9995", "OVERFLOW"},
+    {"PowerJustWithinTheLimitIsComputed", "11^9602/10^9995", "28350.641434836"},
     {"QuotientOverAValueBeyondTheLimitIsZero", "1/9^10480", "0"},
     // Only the dividend's integer digits count against the limit, not its
     // 999 fraction digits.

@@ -51,6 +51,12 @@ const ResultCase kExact[] = {
     {"LeadingZerosNegativeHugePower", "IntegerPower", "00.5", "-2147483647", "OVERFLOW"},
     // The reciprocal of a power past the limit in value is cut to zero.
     {"TwoToMinus99999", "IntegerPower", "2", "-99999", "0"},
+    // A negative integer exponent gives the reciprocal; beyond 32 bits it
+    // saturates and keeps the parity of the exponent as written.
+    {"TwoToMinusTwo", "Power", "2", "-2", ".25"},
+    {"TwoToMinusTenTo30", "Power", "2", "-" + kTenTo30, "0"},
+    {"MinusOneToAnEvenHugeNegativePower", "Power", "-1", "-" + kTenTo30, "1"},
+    {"MinusOneToAnOddHugeNegativePower", "Power", "-1", "-1" + std::string(29, '0') + "1", "-1"},
 };
 INSTANTIATE_TEST_SUITE_P(Power, ExactText, testing::ValuesIn(kExact), CaseLabel());
 
