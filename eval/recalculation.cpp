@@ -51,6 +51,9 @@ namespace {
 
 void recalculateOnce() {
     CalculatorState& state = calculatorState;
+    // A reserve spent on an earlier shortage is put back first; right after
+    // the shortage the memory may still have been too full for it.
+    restoreMemoryReserve();
     const int savedPlaces = workingPlaces;
     workingPlaces = kRecalculationPlaces;
 
@@ -72,10 +75,7 @@ void recalculateOnce() {
     workingPlaces = savedPlaces;
     // Memory ran out on the way: the reserve let the work finish, but the
     // answer is one too large to compute.
-    if (takeMemoryShortage()) {
-        result = DecimalNumber::overflowState();
-        restoreMemoryReserve();
-    }
+    if (takeMemoryShortage()) result = DecimalNumber::overflowState();
     // A recalculation that finished meanwhile has shown the newer answer.
     if (finishedRecalculations != finishedBefore) return;
     ++finishedRecalculations;

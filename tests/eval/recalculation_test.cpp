@@ -21,6 +21,16 @@ TEST_P(AnswerTest, ShowsAnswerWithoutMessage) {
 
 const std::string kThirdAt54 = "." + std::string(57, '3');
 
+// An integer's digits in groups of five from the right, blank-separated.
+std::string groupedInFives(const std::string& digits) {
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 5 == 0) text += ' ';
+        text += digits[i];
+    }
+    return text;
+}
+
 const AnswerCase kRecalculationCases[] = {
     {"EmptyEverything", "", "0"},
     {"VariableExpression", "x*2", "10", {.x = "2+3"}},
@@ -49,6 +59,10 @@ const AnswerCase kRecalculationCases[] = {
     {"LongAnswerUngrouped", "10^799", "1" + std::string(799, '0')},
     {"GroupedAnswerTooLongForTheBox", "10^799", "OVERFLOW", {.groupMode = -1}},
     {"ThousandDigitsOverflow", "10^1000", "OVERFLOW"},
+    // The result box holds 999 characters and its terminating zero: 834
+    // digits in groups of five take 1000.
+    {"GroupedAnswerOfTheBoxCapacityOverflows", "10^833", "OVERFLOW", {.groupMode = 5}},
+    {"GroupedAnswerOneShortOfTheBoxCapacityIsShown", "10^832", groupedInFives("1" + std::string(832, '0')), {.groupMode = 5}},
     // 11^9603 has 10,001 digits although its last product's operands have
     // 10,000 positions: the power's own estimate refuses it.
     {"PowerJustPastTheLimitStaysOverflow", "11^9603/10^9995", "OVERFLOW"},

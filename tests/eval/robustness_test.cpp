@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 #include <pthread.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <vector>
 
 #include <string>
 #include <utility>
@@ -74,12 +81,16 @@ TEST(RobustnessTest, NestingPastTheBoundIsAnError) {
 // outgrow the stack nor lose the last text's answer.
 TEST(RobustnessTest, RecalculationsNestedInMessageBoxesStayWithinTheStack) {
     static int boxes = 0;
-    boxes = 0;
+    static int open = 0;
+    static int deepest = 0;
+    boxes = open = deepest = 0;
     installPlatformSeam({[](const char*, const char*) {
                              if (++boxes > 100) return;
+                             deepest = std::max(deepest, ++open);
                              const std::string typed = std::to_string(boxes) + "+x";
                              copyText(calculatorState.expressionText, typed.c_str());
                              recalculate();
+                             --open;
                          },
                          nullptr});
     const std::string deepLog = std::string(990, '(') + "ln0";
@@ -87,7 +98,60 @@ TEST(RobustnessTest, RecalculationsNestedInMessageBoxesStayWithinTheStack) {
     installPlatformSeam({nullptr, nullptr});
     EXPECT_EQ(boxes, 101);
     EXPECT_EQ(answer, "99");  // 100 + ln0's -1
+    // Each open box holds a recalculation with its deep evaluation: at most
+    // four at once, the rest wait.
+    EXPECT_GE(deepest, 2);
+    EXPECT_LE(deepest, 4);
 }
+
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// Memory that runs out during a recalculation: the answer is OVERFLOW, and
+// once memory is free again the next recalculation puts the reserve back
+// for the next shortage, which the program survives too.
+TEST(OutOfMemoryDeathTest, ARecalculationThatRunsOutAnswersOverflowAndRestoresTheReserve) {
+    EXPECT_EXIT(
+        {
+            const std::string wide = "1" + std::string(900, '0');
+            // Ten factors of 901 digits, divided back down to x.
+            const std::string heavy = "x*x*x*x*x*x*x*x*x*x/x/x/x/x/x/x/x/x/x";
+            const bool normal = answerOf(heavy, {.x = wide}).result == wide;
+            std::size_t used = 0;
+            if (std::FILE* status = std::fopen("/proc/self/statm", "r")) {
+                unsigned long pages = 0;
+                if (std::fscanf(status, "%lu", &pages) == 1) used = pages * 4096;
+                std::fclose(status);
+            }
+            rlimit limit{};
+            getrlimit(RLIMIT_AS, &limit);
+            limit.rlim_cur = used + (std::size_t{32} << 20);
+            setrlimit(RLIMIT_AS, &limit);
+            std::vector<void*> blocks;
+            blocks.reserve(std::size_t{1} << 21);  // no growth while memory is short
+            // Large blocks take the address space, small ones what the heap
+            // still holds free; all of it goes back on release.
+            const auto fill = [&blocks] {
+                for (const std::size_t size : {std::size_t{1} << 20, std::size_t{4} << 10, std::size_t{64}}) {
+                    for (void* block = nullptr; blocks.size() < blocks.capacity() && (block = std::malloc(size)) != nullptr;) {
+                        blocks.push_back(block);
+                    }
+                }
+            };
+            const auto release = [&blocks] {
+                for (void* block : blocks) std::free(block);
+                blocks.clear();
+            };
+            fill();
+            const bool first = answerOf(heavy, {.x = wide}).result == "OVERFLOW";
+            release();
+            const bool between = answerOf("1+1", {}).result == "2";  // the reserve goes back
+            fill();
+            const bool second = answerOf(heavy, {.x = wide}).result == "OVERFLOW";  // met from it again
+            release();
+            std::exit(normal && first && between && second ? 3 : 4);
+        },
+        testing::ExitedWithCode(3), "");
+}
+#endif
 
 // Random texts over the characters an expression can hold: every one gives
 // an answer that fits the result box.
