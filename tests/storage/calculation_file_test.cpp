@@ -86,6 +86,7 @@ const RoundTripCase kRoundTripCases[] = {
     {"NothingSaved", 0, {}, "12", "12"},
     {"OneSaved", 1, {"5", "+3"}, "-1", "7"},
     {"NineSavedTwoDigitCount", 9, {"5"}, "+5", "10"},
+    {"EightSavedCountOfNine", 8, {"4"}, "+5", "9"},
     // Far beyond the 800 bytes an early reader stopped at.
     {"ThirtySaved", 30, {"1", "+2", "+3", "+4", "+5", "+6", "+7", "+8", "+9"}, "+10", "55"},
     {"LongTerms", 2, {"123456789012345678901234567890123456789012345678901234567890"}, "*2",

@@ -54,6 +54,7 @@ const FilterCase kFilterCases[] = {
     {"UpperCaseLetterGoes", "Abs5", "bs5"},  {"ExponentLetterStays", "1E5+Q2", "1E5+2"},
     {"AdjacentDroppedLetters", "dfhjkmuvw7", "7"}, {"CommaAndBlank", "1, 000", "1000"},
     {"FunctionLettersStay", "sin30+ln2", "sin30+ln2"}, {"Empty", "", ""},
+    {"FirstAndLastUpperCaseLettersGo", "A9Z", "9"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Box, InputFilter, testing::ValuesIn(kFilterCases), CaseLabel());
