@@ -17,9 +17,10 @@ constexpr std::size_t kShortDivisorDigits = 17;
 
 using Limbs = std::vector<std::uint64_t>;  // least significant first, each below kBase
 
-Limbs limbsOf(const DigitRun& digits) {
+// Into `limbs` (reused storage).
+void limbsOf(const DigitRun& digits, Limbs& limbs) {
     const std::size_t n = digits.size();
-    Limbs limbs((n + kLimbDigits - 1) / kLimbDigits, 0);
+    limbs.assign((n + kLimbDigits - 1) / kLimbDigits, 0);
     for (std::size_t k = 0; k < limbs.size(); ++k) {
         const std::size_t low = k * kLimbDigits;  // counted from the least significant digit
         const std::size_t high = std::min(n, low + kLimbDigits);
@@ -27,7 +28,6 @@ Limbs limbsOf(const DigitRun& digits) {
         for (std::size_t i = high; i-- > low;) limb = limb * 10 + digits[n - 1 - i];
         limbs[k] = limb;
     }
-    return limbs;
 }
 
 // The lowest `count` digits of a limb number, most significant first.
@@ -61,8 +61,8 @@ void multiplyBySmall(Limbs& limbs, std::uint64_t factor) {
 }
 
 // Quotient and remainder of u by v, v of two limbs or more with a non-zero
-// top limb and u of at least as many limbs.
-void divideLimbs(Limbs u, Limbs v, Limbs* quotient, Limbs* remainder) {
+// top limb and u of at least as many limbs. u and v are used up.
+void divideLimbs(Limbs& u, Limbs& v, Limbs* quotient, Limbs* remainder) {
     const std::size_t n = v.size();
     const std::size_t m = u.size() - n;
     // Normalise: the divisor's top limb becomes at least kBase / 2, which
@@ -73,7 +73,8 @@ void divideLimbs(Limbs u, Limbs v, Limbs* quotient, Limbs* remainder) {
     v.pop_back();  // the carry out of the divisor is zero
     const std::uint64_t top = v[n - 1];
     const std::uint64_t next = v[n - 2];
-    Limbs q(m + 1, 0);
+    static Limbs q;
+    q.assign(m + 1, 0);
     for (std::size_t j = m + 1; j-- > 0;) {
         const std::uint64_t numerator = u[j + n] * kBase + u[j + n - 1];
         std::uint64_t estimate = numerator / top;
@@ -108,17 +109,17 @@ void divideLimbs(Limbs u, Limbs v, Limbs* quotient, Limbs* remainder) {
         u[j + n] = static_cast<std::uint64_t>(last);
         q[j] = estimate;
     }
-    if (quotient != nullptr) *quotient = std::move(q);
+    if (quotient != nullptr) quotient->swap(q);
     if (remainder != nullptr) {
         // Undo the normalisation: the remainder is u[0 .. n - 1] / factor.
-        Limbs r(u.begin(), u.begin() + static_cast<std::ptrdiff_t>(n));
+        u.resize(n);
         std::uint64_t rest = 0;
         for (std::size_t i = n; i-- > 0;) {
-            const std::uint64_t value = rest * kBase + r[i];
-            r[i] = value / factor;
+            const std::uint64_t value = rest * kBase + u[i];
+            u[i] = value / factor;
             rest = value % factor;
         }
-        *remainder = std::move(r);
+        remainder->swap(u);
     }
 }
 
@@ -133,25 +134,34 @@ DigitRun withoutLeadingZeros(DigitRun digits) {
 
 DigitRun quotientDigits(const DigitRun& dividend, const DigitRun& divisor, std::size_t count) {
     if (divisor.size() <= kShortDivisorDigits) {
-        // One digit of the dividend in, one quotient digit out once the
-        // running remainder has as many digits as the divisor.
+        // The running remainder (below the divisor) takes `chunk` digits at
+        // a time, chunk = 18 - divisor digits, so that it stays below 10^18;
+        // each machine division gives `chunk` quotient digits at once.
         const std::uint64_t d = machineValue(divisor);
+        const std::size_t chunk = 18 - divisor.size();
         DigitRun digits(count, 0);
-        const std::size_t skip = dividend.size() >= count ? dividend.size() - count : 0;
+        const std::size_t skip = dividend.size() - count;  // divisor digits less one
         std::uint64_t rest = 0;
-        for (std::size_t i = 0; i < dividend.size(); ++i) {
-            rest = rest * 10 + dividend[i];
-            if (i >= skip) {
-                digits[count - (dividend.size() - i)] = static_cast<std::uint8_t>(rest / d);
-                rest %= d;
+        for (std::size_t i = 0; i < skip; ++i) rest = rest * 10 + dividend[i];
+        for (std::size_t done = 0; done < count;) {
+            const std::size_t take = std::min(chunk, count - done);
+            for (std::size_t i = 0; i < take; ++i) rest = rest * 10 + dividend[skip + done + i];
+            std::uint64_t q = rest / d;
+            rest %= d;
+            for (std::size_t i = take; i-- > 0;) {
+                digits[done + i] = static_cast<std::uint8_t>(q % 10);
+                q /= 10;
             }
+            done += take;
         }
         return digits;
     }
-    const Limbs u = limbsOf(dividend);
-    const Limbs v = limbsOf(divisor);
+    static Limbs u;
+    static Limbs v;
+    static Limbs q;
+    limbsOf(dividend, u);
+    limbsOf(divisor, v);
     if (u.size() < v.size()) return DigitRun(count, 0);
-    Limbs q;
     divideLimbs(u, v, &q, nullptr);
     return digitsOf(q, count);
 }
@@ -164,10 +174,12 @@ DigitRun remainderDigits(const DigitRun& dividend, const DigitRun& divisor) {
         Limbs r{rest % kBase, rest / kBase % kBase};
         return withoutLeadingZeros(digitsOf(r, 2 * kLimbDigits));
     }
-    const Limbs u = limbsOf(dividend);
-    const Limbs v = limbsOf(divisor);
+    static Limbs u;
+    static Limbs v;
+    static Limbs r;
+    limbsOf(dividend, u);
+    limbsOf(divisor, v);
     if (u.size() < v.size()) return withoutLeadingZeros(dividend.empty() ? DigitRun{0} : dividend);
-    Limbs r;
     divideLimbs(u, v, nullptr, &r);
     return withoutLeadingZeros(digitsOf(r, r.size() * kLimbDigits));
 }

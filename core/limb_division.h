@@ -10,7 +10,8 @@
 
 // floor(dividend / divisor) written in exactly `count` digits, most
 // significant first, leading zeros included. Preconditions: the divisor has
-// no leading zero and is not empty; the quotient is below 10^count.
+// no leading zero and is not empty; the dividend has at least `count`
+// digits; the quotient is below 10^count.
 DigitRun quotientDigits(const DigitRun& dividend, const DigitRun& divisor, std::size_t count);
 
 // dividend mod divisor without leading zeros (the single digit 0 for zero).
