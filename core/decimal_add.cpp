@@ -2,20 +2,17 @@
 #include "decimal_number.h"
 #include "magnitude.h"
 
+#include <algorithm>
+
 namespace {
 
-// Two operands aligned at their points: digit k from the right of an operand
-// with `padding` appended zeros (k counts from 0).
+// Two operands aligned at their points: an operand's digits followed by
+// `padding` appended zeros.
 struct AlignedOperand {
     const DigitRun& digits;
     std::size_t padding;
 
     std::size_t length() const { return digits.size() + padding; }
-    int digitFromRight(std::size_t k) const {
-        if (k < padding) return 0;
-        const std::size_t fromRight = k - padding;
-        return fromRight < digits.size() ? digits[digits.size() - 1 - fromRight] : 0;
-    }
 };
 
 struct Alignment {
@@ -43,14 +40,21 @@ bool isIntegerZero(const DecimalNumber& value) {
 DecimalNumber DecimalNumber::addMagnitudes(const DecimalNumber& x, const DecimalNumber& y) {
     const Alignment a = align(x, y);
     // width + 1 digits from the least significant end; the first is the carry.
+    // Both operands are laid into the result at their aligned places and
+    // summed column by column (at most 18), then one carry pass.
     DecimalNumber result;
     result.scale = a.scale;
-    result.digits.resize(a.width + 1);
+    result.digits.assign(a.width + 1, 0);
+    std::uint8_t* out = result.digits.data();
+    const std::size_t endX = a.width + 1 - a.x.padding;  // one past x's last digit
+    std::copy(x.digits.begin(), x.digits.end(), out + (endX - x.digits.size()));
+    std::uint8_t* yAt = out + (a.width + 1 - a.y.padding - y.digits.size());
+    for (std::size_t i = 0; i < y.digits.size(); ++i) yAt[i] = static_cast<std::uint8_t>(yAt[i] + y.digits[i]);
     int carry = 0;
-    for (std::size_t k = 0; k < a.width + 1; ++k) {
-        int sum = a.x.digitFromRight(k) + a.y.digitFromRight(k) + carry;
+    for (std::size_t k = a.width + 1; k-- > 0;) {
+        const int sum = out[k] + carry;
         carry = sum > 9 ? 1 : 0;
-        result.digits[a.width - k] = static_cast<std::uint8_t>(sum - 10 * carry);
+        out[k] = static_cast<std::uint8_t>(sum - 10 * carry);
     }
     // Exactly one leading zero (an empty carry) goes; the operands' own stay.
     if (result.digits[0] == 0) result.digits.erase(result.digits.begin());
@@ -59,14 +63,21 @@ DecimalNumber DecimalNumber::addMagnitudes(const DecimalNumber& x, const Decimal
 
 DecimalNumber DecimalNumber::subtractMagnitudes(const DecimalNumber& x, const DecimalNumber& y) {
     const Alignment a = align(x, y);
+    // Column k holds 9 + (x digit) - (y digit), 0 to 18; the borrow pass
+    // turns it into the digit of x - y - borrow.
     DecimalNumber result;
     result.scale = a.scale;
-    result.digits.resize(a.width + 1);
+    result.digits.assign(a.width + 1, 9);
+    std::uint8_t* out = result.digits.data();
+    std::uint8_t* xAt = out + (a.width + 1 - a.x.padding - x.digits.size());
+    for (std::size_t i = 0; i < x.digits.size(); ++i) xAt[i] = static_cast<std::uint8_t>(xAt[i] + x.digits[i]);
+    std::uint8_t* yAt = out + (a.width + 1 - a.y.padding - y.digits.size());
+    for (std::size_t i = 0; i < y.digits.size(); ++i) yAt[i] = static_cast<std::uint8_t>(yAt[i] - y.digits[i]);
     int borrow = 0;
-    for (std::size_t k = 0; k < a.width + 1; ++k) {
-        int difference = a.x.digitFromRight(k) - a.y.digitFromRight(k) - borrow;
-        borrow = difference < 0 ? 1 : 0;
-        result.digits[a.width - k] = static_cast<std::uint8_t>(difference + 10 * borrow);
+    for (std::size_t k = a.width + 1; k-- > 0;) {
+        const int value = out[k] + 1 - borrow;  // x - y - borrow + 10
+        borrow = value < 10 ? 1 : 0;
+        out[k] = static_cast<std::uint8_t>(value - 10 + 10 * borrow);
     }
     // Leading zeros go down to the scale and at least one digit: a
     // difference below 1 keeps no integer digit. A final borrow (|x| < |y|)

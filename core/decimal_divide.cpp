@@ -1,41 +1,13 @@
 // Long division with a budget of workingPlaces + 4 quotient digits, and the
 // remainder of integer parts.
 #include "decimal_number.h"
+#include "limb_division.h"
 #include "magnitude.h"
 
 #include <algorithm>
 #include <climits>
 
 namespace {
-
-// A running remainder of exactly divisor.size() + 1 digits (it stays below
-// 10 × divisor), compared with and reduced by the divisor in place.
-struct RunningRemainder {
-    DigitRun digits;
-
-    bool atLeast(const DigitRun& divisor) const {
-        if (digits[0] != 0) return true;
-        for (std::size_t i = 0; i < divisor.size(); ++i) {
-            if (digits[i + 1] != divisor[i]) return digits[i + 1] > divisor[i];
-        }
-        return true;
-    }
-    void subtract(const DigitRun& divisor) {
-        int borrow = 0;
-        for (std::size_t i = divisor.size(); i-- > 0;) {
-            int difference = digits[i + 1] - divisor[i] - borrow;
-            borrow = difference < 0 ? 1 : 0;
-            digits[i + 1] = static_cast<std::uint8_t>(difference + 10 * borrow);
-        }
-        digits[0] = static_cast<std::uint8_t>(digits[0] - borrow);
-    }
-    // Shift one place up (the top digit is 0 after a full step) and bring
-    // down the next digit.
-    void bringDown(std::uint8_t digit) {
-        std::copy(digits.begin() + 1, digits.end(), digits.begin());
-        digits.back() = digit;
-    }
-};
 
 DigitRun integerPartMagnitude(const DecimalNumber& value) {
     DigitRun digits = value.digits;
@@ -96,24 +68,15 @@ DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
     const std::int64_t steps = std::max<std::int64_t>(0, static_cast<std::int64_t>(workingPlaces) + 4);
 
     // 2. The running remainder starts as the dividend's first nD digits
-    //    (zero-padded), then one dividend digit (or 0) comes down per step.
-    RunningRemainder remainder{DigitRun(divisor.size() + 1, 0)};
-    for (std::int64_t i = 0; i < nD; ++i) remainder.digits[i + 1] = i < nN ? dividend[i] : 0;
+    //    (zero-padded), then one dividend digit (or 0) comes down per step,
+    //    so the steps' digits are those of floor(W / divisor) written in
+    //    `steps` digits, W being the dividend's first nD + steps - 1 digits.
+    if (steps == 0) return fromInt(0);
+    DigitRun window(static_cast<std::size_t>(nD + steps - 1), 0);
+    std::copy_n(dividend.begin(), std::min<std::int64_t>(nN, nD + steps - 1), window.begin());
     DecimalNumber quotient;
-    quotient.digits.reserve(static_cast<std::size_t>(steps));
-    bool anyNonZero = false;
-    for (std::int64_t i = 0; i < steps; ++i) {
-        std::uint8_t q = 0;
-        while (remainder.atLeast(divisor)) {
-            remainder.subtract(divisor);
-            ++q;
-        }
-        quotient.digits.push_back(q);
-        anyNonZero = anyNonZero || q != 0;
-        const std::int64_t next = nD + i;
-        remainder.bringDown(next < nN ? dividend[static_cast<std::size_t>(next)] : 0);
-    }
-    if (!anyNonZero) return fromInt(0);
+    quotient.digits = quotientDigits(window, divisor, static_cast<std::size_t>(steps));
+    if (firstNonZero(quotient.digits) == quotient.digits.size()) return fromInt(0);
 
     // 3. Scale; an integer part longer than the budget is filled with zeros.
     std::int64_t quotientScale = nD - nN - 1 + scale - b.scale + steps;
@@ -169,15 +132,9 @@ DecimalNumber DecimalNumber::remainder(const DecimalNumber& b) const {
     }
     if (divisor == dividend) return fromInt(0);
 
-    // 3. Long division keeping only the running remainder.
-    RunningRemainder running{DigitRun(divisor.size() + 1, 0)};
-    for (std::uint8_t digit : dividend) {
-        running.bringDown(digit);
-        while (running.atLeast(divisor)) running.subtract(divisor);
-    }
-    result.digits = running.digits;
-    const std::size_t first = std::min(firstNonZero(result.digits), result.digits.size() - 1);
-    result.digits.erase(result.digits.begin(), result.digits.begin() + static_cast<std::ptrdiff_t>(first));
+    // 3. Long division keeping only the running remainder, which ends
+    //    without leading zeros.
+    result.digits = remainderDigits(dividend, divisor);
     result.sign = result.isZero() ? '+' : sign;
     return result;
 }

@@ -7,7 +7,7 @@
 // The widest partial product belongs to the top multiplier digit: nA + nB - 1
 // digits, plus one when multiplicand × that digit carries past nA digits, in
 // which case the exact product has nA + nB digits anyway. The digits
-// themselves come from column sums of four-digit limb products, which give
+// themselves come from column sums of eight-digit limb products, which give
 // the same digits in one pass.
 #include "decimal_number.h"
 #include "magnitude.h"
@@ -18,52 +18,68 @@
 
 namespace {
 
-// The exact product is formed in limbs of four decimal digits: a limb
-// product is below 10^8, so a column of 64-bit sums cannot overflow for
-// operands shorter than 10^11 limbs. The digits are those of the exact
-// product, whatever the grouping.
-constexpr std::size_t kLimbDigits = 4;
-constexpr std::uint64_t kLimbBase = 10000;
+// The exact product is formed in limbs of eight decimal digits: a limb
+// product is below 10^16, so a column of 64-bit sums holds 1,800 of them;
+// longer operands have their columns carried every kRowsBetweenCarries rows.
+// The digits are those of the exact product, whatever the grouping.
+constexpr std::size_t kLimbDigits = 8;
+constexpr std::uint64_t kLimbBase = 100000000;
+constexpr std::size_t kRowsBetweenCarries = 1000;
 
-// Limbs of a digit run (most significant digit first), least significant limb first.
-std::vector<std::uint64_t> limbsOf(const DigitRun& digits) {
-    std::vector<std::uint64_t> limbs((digits.size() + kLimbDigits - 1) / kLimbDigits, 0);
+using Limbs = std::vector<std::uint64_t>;
+
+// Limbs of a digit run (most significant digit first), least significant
+// limb first, into `limbs` (reused storage).
+void limbsOf(const DigitRun& digits, Limbs& limbs) {
     const std::size_t n = digits.size();
+    limbs.assign((n + kLimbDigits - 1) / kLimbDigits, 0);
     for (std::size_t k = 0; k < limbs.size(); ++k) {
+        const std::size_t high = n - k * kLimbDigits;  // one past the limb's last digit
+        const std::size_t low = high > kLimbDigits ? high - kLimbDigits : 0;
         std::uint64_t limb = 0;
-        const std::size_t low = k * kLimbDigits;  // digits counted from the least significant
-        const std::size_t high = std::min(n, low + kLimbDigits);
-        for (std::size_t i = high; i-- > low;) limb = limb * 10 + digits[n - 1 - i];
+        for (std::size_t i = low; i < high; ++i) limb = limb * 10 + digits[i];
         limbs[k] = limb;
     }
-    return limbs;
 }
 
-// Exact product of two digit runs, least significant digit first, in
-// nA + nB + 1 digits.
-DigitRun exactProductReversed(const DigitRun& a, const DigitRun& b) {
-    const std::vector<std::uint64_t> limbsA = limbsOf(a);
-    const std::vector<std::uint64_t> limbsB = limbsOf(b);
-    std::vector<std::uint64_t> columns(limbsA.size() + limbsB.size() + 1, 0);
+void carryColumns(Limbs& columns) {
+    std::uint64_t carry = 0;
+    for (std::uint64_t& column : columns) {
+        const std::uint64_t total = column + carry;
+        carry = total / kLimbBase;
+        column = total % kLimbBase;
+    }
+}
+
+// Exact product of two digit runs in limbs of kLimbBase, least significant
+// first, every limb below kLimbBase. Storage is reused from call to call.
+const Limbs& exactProductLimbs(const DigitRun& a, const DigitRun& b) {
+    static Limbs limbsA;
+    static Limbs limbsB;
+    static Limbs columns;
+    limbsOf(a, limbsA);
+    limbsOf(b, limbsB);
+    columns.assign(limbsA.size() + limbsB.size(), 0);
     for (std::size_t j = 0; j < limbsB.size(); ++j) {
         const std::uint64_t limbB = limbsB[j];
-        if (limbB == 0) continue;
-        std::uint64_t* column = columns.data() + j;
-        for (std::size_t i = 0; i < limbsA.size(); ++i) column[i] += limbsA[i] * limbB;
-    }
-    DigitRun reversed(a.size() + b.size() + 1, 0);
-    std::uint64_t carry = 0;
-    std::size_t at = 0;
-    for (std::size_t k = 0; k < columns.size() && at < reversed.size(); ++k) {
-        std::uint64_t total = columns[k] + carry;
-        carry = total / kLimbBase;
-        total %= kLimbBase;
-        for (std::size_t d = 0; d < kLimbDigits && at < reversed.size(); ++d) {
-            reversed[at++] = static_cast<std::uint8_t>(total % 10);
-            total /= 10;
+        if (limbB != 0) {
+            std::uint64_t* column = columns.data() + j;
+            for (std::size_t i = 0; i < limbsA.size(); ++i) column[i] += limbsA[i] * limbB;
         }
+        if ((j + 1) % kRowsBetweenCarries == 0) carryColumns(columns);
     }
-    return reversed;
+    carryColumns(columns);
+    return columns;
+}
+
+// Decimal digits of a limb number, no leading zeros (0 for zero).
+std::size_t digitCount(const Limbs& limbs) {
+    std::size_t top = limbs.size();
+    while (top > 0 && limbs[top - 1] == 0) --top;
+    if (top == 0) return 0;
+    std::size_t count = (top - 1) * kLimbDigits;
+    for (std::uint64_t limb = limbs[top - 1]; limb > 0; limb /= 10) ++count;
+    return count;
 }
 
 } // namespace
@@ -79,20 +95,27 @@ DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
     }
 
     // 1. Accumulator width: the widest partial product or the exact product.
-    std::size_t width = 1;
-    DigitRun reversed;
-    if (!b.digits.empty()) {
-        const std::size_t widest = digits.size() + b.digits.size() - 1;
-        reversed = exactProductReversed(digits, b.digits);
-        std::size_t significant = reversed.size();
-        while (significant > 0 && reversed[significant - 1] == 0) --significant;
-        width = std::max({width, widest, significant});
-    }
-
-    // 2. Digits most significant first, zero-padded to the width.
     DecimalNumber product;
-    product.digits.assign(width, 0);
-    for (std::size_t k = 0; k < width && k < reversed.size(); ++k) product.digits[width - 1 - k] = reversed[k];
+    if (b.digits.empty() || digits.empty()) {
+        // A product with an empty operand is zero: the single accumulator
+        // digit, or the widest partial product of an empty multiplicand.
+        product.digits.assign(b.digits.empty() ? 1 : std::max<std::size_t>(1, b.digits.size() - 1), 0);
+    } else {
+        const Limbs& limbs = exactProductLimbs(digits, b.digits);
+        const std::size_t widest = digits.size() + b.digits.size() - 1;
+        const std::size_t width = std::max(widest, digitCount(limbs));
+
+        // 2. Digits most significant first, zero-padded to the width.
+        product.digits.assign(width, 0);
+        std::size_t at = width;
+        for (std::size_t k = 0; k < limbs.size() && at > 0; ++k) {
+            std::uint64_t limb = limbs[k];
+            for (std::size_t d = 0; d < kLimbDigits && at > 0; ++d) {
+                product.digits[--at] = static_cast<std::uint8_t>(limb % 10);
+                limb /= 10;
+            }
+        }
+    }
 
     // 3. Scale, and no fewer digits than the scale.
     const std::int64_t scaleSum = static_cast<std::int64_t>(scale) + b.scale;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "decimal_number.h"
+#include "working_places_constants.h"
 #include "working_places_scope.h"
 
 namespace {
@@ -41,7 +42,7 @@ DecimalNumber naturalLogByShifts(const DecimalNumber& x) {
     DecimalNumber lnTen;
     {
         WorkingPlacesScope precision(workingPlaces + guard);
-        lnTen = DecimalNumber::fromInt(10).naturalLog();
+        lnTen = lnTenAtWorkingPlaces();
     }
     return lnY.subtract(DecimalNumber::fromInt(shifts).multiply(lnTen));
 }
@@ -104,9 +105,9 @@ DecimalNumber DecimalNumber::naturalLog() const {
         return naturalLogByShifts(*this);
     }
 
-    // Step 1: e and e^0.2, made afresh at the current precision, in this order.
-    const DecimalNumber e = fromInt(1).exponential();
-    const DecimalNumber eToTheFifth = fromText(".2").exponential();
+    // Step 1: e and e^0.2 at the current precision (kept per precision).
+    const DecimalNumber e = eAtWorkingPlaces();
+    const DecimalNumber eToTheFifth = eToTheFifthAtWorkingPlaces();
 
     // Steps 2-6: reduce into [0.9, 1.1].
     const LogReduction r = reduceLogArgument(*this, e, eToTheFifth);
@@ -168,7 +169,7 @@ DecimalNumber DecimalNumber::log10() const {
     }
 
     // Steps 4-5: ln 10 first, then ln y; k + ln y / ln 10.
-    const DecimalNumber lnTen = fromInt(10).naturalLog();
+    const DecimalNumber lnTen = lnTenAtWorkingPlaces();
     const DecimalNumber lnY = y.naturalLog();
     return fromInt(k).add(lnY.divide(lnTen));
 }
