@@ -5,10 +5,19 @@
 #include "control_ids.h"
 #include "window_state.h"
 
+#include <cstring>
+
 HWND createControl(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
                    int id) {
-    return CreateWindowExA(0, className, text, style, x, y, width, height, windowState.mainWindow,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowState.instance, nullptr);
+    HWND control = CreateWindowExA(0, className, text, style, x, y, width, height, windowState.mainWindow,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowState.instance, nullptr);
+    // Labels and buttons are 90 pixels wide: in the default font "10 Decimals"
+    // and "All Decimals" are wider than that on some platforms, and a centred
+    // label wraps onto a line that nobody sees. The platform's GUI font keeps
+    // every label whole; the edit boxes keep the default font.
+    if (control != nullptr && std::strcmp(className, "EDIT") != 0)
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return control;
 }
 
 void createPermanentControls() {
