@@ -51,6 +51,12 @@ namespace {
 
 void recalculateOnce() {
     CalculatorState& state = calculatorState;
+    if (state.expressionTooLong) {
+        ++finishedRecalculations;
+        copyText(state.resultText, kTooLongAnswer);
+        setResultText(state.resultText);
+        return;
+    }
     const int savedPlaces = workingPlaces;
     workingPlaces = kRecalculationPlaces;
 

@@ -122,7 +122,8 @@ TEST(InstructionsText, HoldsTheQuotedPieces)
     EXPECT_EQ(text.rfind("BASIC INSTRUCTIONS: ", 0), 0u);
     for (const char* piece : {"Enter 'pi' for 3.14...", "3'4 gives 5", "1\\-1 gives 135 degrees", "OVERFLOW",
                               "\"+-\"", "\"-+\"", "\"++\"", "\"--\"", "56 significant figures",
-                              "when using %, fractions are truncated, not rounded", "\"At Limit\""}) {
+                              "when using %, fractions are truncated, not rounded", "\"At Limit\"",
+                              "Enter adds nothing", "Tab and Shift+Tab", "TOO LONG"}) {
         EXPECT_NE(text.find(piece), std::string::npos) << piece;
     }
     const std::string ending = "to see the x, y, z values.";

@@ -145,6 +145,21 @@ void pressKey(HWND window, UINT virtualKey) {
     SendMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+void pressKeyInLoop(HWND window, UINT virtualKey, bool shift, bool control) {
+    BYTE before[256] = {};
+    GetKeyboardState(before);
+    BYTE held[256];
+    std::memcpy(held, before, sizeof held);
+    held[VK_SHIFT] = held[VK_LSHIFT] = shift ? 0x80 : 0;
+    held[VK_CONTROL] = held[VK_LCONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(held);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, WM_KEYDOWN, virtualKey, scan | 1);
+    PostMessageA(window, WM_KEYUP, virtualKey, scan | 1 | static_cast<LPARAM>(0xC0000000u));
+    pumpMessages();
+    SetKeyboardState(before);
+}
+
 void sendCommand(int id) { SendMessageA(mainWindowHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 // ---- Reading back ---------------------------------------------------------

@@ -53,6 +53,10 @@ void typeText(const std::string& text);
 void typeInto(HWND box, const std::string& text);
 // A key-down and key-up of a virtual key to the window.
 void pressKey(HWND window, UINT virtualKey);
+// A key as the keyboard gives it: key-down and key-up posted to the window
+// (scan code in lParam) and taken through the message loop, so that
+// TranslateMessage makes its character; Shift and Ctrl held down meanwhile.
+void pressKeyInLoop(HWND window, UINT virtualKey, bool shift = false, bool control = false);
 // A command message (notification code 0) to the main window: a menu item or
 // a button.
 void sendCommand(int id);
