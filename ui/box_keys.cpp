@@ -2,6 +2,7 @@
 #include "box_keys.h"
 
 #include "calculator_state.h"
+#include "control_ids.h"
 #include "window_state.h"
 
 #include <string>
@@ -10,6 +11,13 @@
 namespace {
 
 constexpr char kOriginalProcedure[] = "TallymasterOriginalProcedure";
+
+// The keys of the two Clear buttons, wherever the caret is.
+struct ButtonKey {
+    WPARAM virtualKey;
+    int command;
+};
+constexpr ButtonKey kButtonKeys[] = {{VK_F5, kClearButton}, {VK_F6, kClearSaveButton}};
 
 bool isBreakOrTab(unsigned char c) { return c == '\r' || c == '\n' || c == '\t'; }
 
@@ -68,6 +76,11 @@ LRESULT CALLBACK keysProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
     case WM_KEYDOWN:
         if (wParam == VK_TAB) {
             moveFocus(control, GetKeyState(VK_SHIFT) < 0);
+            return 0;
+        }
+        for (const ButtonKey& key : kButtonKeys) {
+            if (wParam != key.virtualKey) continue;
+            SendMessageA(windowState.mainWindow, WM_COMMAND, MAKEWPARAM(key.command, 0), 0);
             return 0;
         }
         break;

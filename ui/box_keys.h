@@ -1,6 +1,6 @@
 // Keys of the main window's boxes and buttons: Enter adds nothing to a box,
-// Tab and Shift+Tab move the focus in screen order, and a paste leaves out
-// line breaks and tabs, so a box never holds a character that the joined
+// Tab and Shift+Tab move the focus in screen order, F5 and F6 press the
+// Clear and Clear/Save buttons, and a paste leaves out line breaks and tabs, so a box never holds a character that the joined
 // expression and the saved calculation text would read differently.
 #pragma once
 

@@ -112,4 +112,46 @@ TEST_F(FocusOrder, TabAndShiftTabGoThroughTheBoxesInScreenOrderThenTheButtons) {
     EXPECT_EQ(calculatorState.savedCount, 0);
 }
 
+// F5 and F6 are the Clear and Clear/Save buttons, from any box.
+TEST_F(FocusOrder, F5ClearsAndF6ClearsAndSavesFromAnyBox) {
+    typeText("12+5");
+    pressKeyInLoop(popupBox(1), VK_F6);
+    EXPECT_EQ(calculatorState.savedCount, 1);
+    EXPECT_EQ(calculatorState.boxCount, 1);
+    EXPECT_EQ(windowText(inputBox()), "17");
+    typeText("+3");
+    EXPECT_EQ(resultShown(), "20");
+    pressKeyInLoop(inputBox(), VK_F5);
+    EXPECT_EQ(calculatorState.savedCount, 2);
+    EXPECT_EQ(windowText(inputBox()), "");
+    EXPECT_EQ(resultShown(), "0");
+    EXPECT_EQ(GetFocus(), inputBox());
+}
+
+// Ctrl+C, Ctrl+X and Ctrl+V, as the Edit menu's labels say, in a popup box,
+// a variable box and the result box; the answer follows a cut or paste.
+TEST_F(FocusOrder, CtrlCXAndVWorkInEveryBox) {
+    typeText("12+5");
+    sendCommand(kShowVariables);
+    SetFocus(popupBox(1));
+    SendMessageA(popupBox(1), EM_SETSEL, 0, 2);
+    pressKeyInLoop(popupBox(1), 'X', false, true);
+    EXPECT_EQ(clipboardText(), "12");
+    EXPECT_EQ(resultShown(), "5");
+    pressKeyInLoop(popupBox(1), 'V', false, true);
+    EXPECT_EQ(windowText(popupBox(1)), "12");
+    EXPECT_EQ(resultShown(), "17");
+    HWND xBox = windowState.variableBoxes[0];
+    SetFocus(xBox);
+    SendMessageA(xBox, EM_SETSEL, 0, -1);
+    pressKeyInLoop(xBox, 'V', false, true);
+    EXPECT_EQ(windowText(xBox), "12");
+    SetFocus(resultBox());
+    SendMessageA(resultBox(), EM_SETSEL, 0, -1);
+    pressKeyInLoop(resultBox(), 'C', false, true);
+    EXPECT_EQ(clipboardText(), "17");
+    pressKeyInLoop(resultBox(), 'X', false, true);
+    EXPECT_EQ(resultShown(), "17");
+}
+
 } // namespace
