@@ -19,6 +19,8 @@ struct ButtonKey {
 };
 constexpr ButtonKey kButtonKeys[] = {{VK_F5, kClearButton}, {VK_F6, kClearSaveButton}};
 
+HWND lastFocused = nullptr;
+
 bool isBreakOrTab(unsigned char c) { return c == '\r' || c == '\n' || c == '\t'; }
 
 std::vector<HWND> screenOrder() {
@@ -88,12 +90,16 @@ LRESULT CALLBACK keysProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
         // Enter and Ctrl+Enter would put a line break into the box, Tab a tab.
         if (isBreakOrTab(static_cast<unsigned char>(wParam))) return 0;
         break;
+    case WM_SETFOCUS:
+        lastFocused = control;
+        break;
     case WM_PASTE:
         pasteWithoutBreaks(control);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
         RemovePropA(control, kOriginalProcedure);
+        if (lastFocused == control) lastFocused = nullptr;
         break;
     default:
         break;
@@ -108,6 +114,8 @@ void takeOverKeys(HWND control) {
     SetPropA(control, kOriginalProcedure, reinterpret_cast<HANDLE>(original));
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(keysProcedure));
 }
+
+HWND lastFocusedControl() { return lastFocused != nullptr && IsWindow(lastFocused) ? lastFocused : nullptr; }
 
 HWND nextInScreenOrder(HWND from, bool backwards) {
     const std::vector<HWND> order = screenOrder();

@@ -10,6 +10,10 @@
 // main window). The control keeps its own behaviour for everything else.
 void takeOverKeys(HWND control);
 
+// The box or button that had the caret last (null when none has had it or
+// it no longer exists).
+HWND lastFocusedControl();
+
 // The control after (or, backwards, before) `from` in screen order: the x,
 // y, z boxes, the popup boxes from the top one down, the input box, the
 // result box, then the buttons of the right-hand column from the top; after
