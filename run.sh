@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Windows program and starts build/win32/tallymaster.exe under Wine,
+# Builds the Windows program and starts build/win32/tallymaster.exe under Wine
+# (build/win64's under wine64 where the host cannot start 32-bit programs),
 # in the user's own Wine prefix ($WINEPREFIX when set, else ~/.wine), so that
 # calculation files saved on its drive C survive a rebuild. File > Print
 # reaches the CUPS printer "PDF" (cups-pdf), which puts each page as a PDF
 # into ~/PDF.
 # Without $DISPLAY it starts the program on a virtual display (in the build
-# tree's private prefix), saves screenshots of the main window and the three
+# tree's private prefix), saves screenshots of the main window, of a worked
+# calculation (build/screenshot-tape.png) and of the three
 # help windows to build/, ends it and says where the pictures are.
 set -euo pipefail
 
@@ -17,11 +19,19 @@ source tools/build-tree.sh
 source tools/setup-printing.sh
 
 tm_install_deps
-tm_build win32
+# Where this host's kernel cannot start 32-bit programs, the same sources run
+# as 64-bit programs under wine64 (as test.sh does).
+tree=win32
+if ! tm_host_runs_32bit; then
+    tree=win64
+    export TM_WINE_BITS=64
+    echo "run.sh: this host cannot start 32-bit programs; running build/win64 under wine64"
+fi
+tm_build "$tree"
 tm_find_wine
 tm_setup_printing || echo "run.sh: printing is not set up; File > Print will find no printer" >&2
 
-program=$TM_ROOT/build/win32/tallymaster.exe
+program=$TM_ROOT/build/$tree/tallymaster.exe
 if [[ -n "${DISPLAY:-}" ]]; then
     prefix=${WINEPREFIX:-$HOME/.wine}
     tm_ensure_user_wineprefix "$prefix"
@@ -32,6 +42,6 @@ fi
 # windows once on a virtual display, in the build tree's own prefix, and keep
 # pictures of them.
 echo "== DISPLAY is not set: taking screenshots on a virtual display"
-prefix=$TM_ROOT/build/win32/wineprefix
+prefix=$TM_ROOT/build/$tree/wineprefix
 tm_ensure_wineprefix "$prefix"
 tools/screenshots.sh "$program" "$prefix" "$TM_ROOT/build"

@@ -54,6 +54,12 @@ void recalculateOnce() {
     // A reserve spent on an earlier shortage is put back first; right after
     // the shortage the memory may still have been too full for it.
     restoreMemoryReserve();
+    if (state.expressionTooLong) {
+        ++finishedRecalculations;
+        copyText(state.resultText, kTooLongAnswer);
+        setResultText(state.resultText);
+        return;
+    }
     const int savedPlaces = workingPlaces;
     workingPlaces = kRecalculationPlaces;
 

@@ -3,9 +3,13 @@
 # the screen once the main window is shown (OUTPUT_DIR/screenshot.png), then
 # opens its three help windows through the Help menu commands and saves a
 # picture of each: OUTPUT_DIR/screenshot-help-instructions.png, -functions.png
-# and -menus.png. Ends the program and prints where the pictures are.
+# and -menus.png. Before the help windows it works a calculation in the main
+# window (seven popup boxes, the Variables band with formulas for x and y, the
+# answer at All Decimals with commas) and saves OUTPUT_DIR/screenshot-tape.png.
+# Ends the program and prints where the pictures are.
 #   tools/screenshots.sh PROGRAM.exe WINEPREFIX OUTPUT_DIR
-# open_help_window.exe (built next to PROGRAM.exe) sends the commands.
+# open_help_window.exe and work_tape.exe (built next to PROGRAM.exe) send the
+# commands and keys.
 # Needs xvfb-run, xwininfo (x11-utils), xwd (x11-apps), xwdtopnm and pnmtopng
 # (netpbm).
 set -euo pipefail
@@ -20,11 +24,14 @@ source "$here/wine-env.sh"
 
 program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 opener=$(dirname "$program")/open_help_window.exe
+tape=$(dirname "$program")/work_tape.exe
 prefix=$2
 mkdir -p "$3"
 output=$(cd "$3" && pwd)
 
-[[ -f "$opener" ]] || { echo "screenshots: $opener is missing (build the Win32 tree)" >&2; exit 1; }
+for helper in "$opener" "$tape"; do
+    [[ -f "$helper" ]] || { echo "screenshots: $helper is missing (build the Win32 tree)" >&2; exit 1; }
+done
 for tool in xvfb-run xwininfo xwd xwdtopnm pnmtopng; do
     command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing" >&2; exit 1; }
 done
@@ -32,9 +39,9 @@ tm_find_wine
 tm_ensure_wineprefix "$prefix"
 prefix=$(cd "$prefix" && pwd)
 
-export TM_PROGRAM=$program TM_OPENER=$opener TM_OUTPUT=$output TM_WINE TM_WINESERVER
+export TM_PROGRAM=$program TM_OPENER=$opener TM_TAPE=$tape TM_OUTPUT=$output TM_WINE TM_WINESERVER
 export WINEPREFIX=$prefix WINEDEBUG=-all
-rm -f "$output"/screenshot.png "$output"/screenshot-help-{instructions,functions,menus}.png
+rm -f "$output"/screenshot.png "$output"/screenshot-tape.png "$output"/screenshot-help-{instructions,functions,menus}.png
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     set -u
     # The X window id of the window with exactly this title, once it shows.
@@ -51,10 +58,18 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$TM_WINE" "$TM_PROGRAM" >/dev/null 2>&1 &
     program=$!
     status=1
-    if window_titled "Marrowfieldtallymaster-1.1" >/dev/null; then
+    if main=$(window_titled "Marrowfieldtallymaster-1.1"); then
         status=0
         sleep 2   # let the first paint finish
         xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$TM_OUTPUT/screenshot.png" 2>/dev/null || status=1
+        if "$TM_WINE" "$TM_TAPE" >/dev/null 2>&1; then
+            sleep 2   # let the grown window paint
+            xwd -id "$main" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$TM_OUTPUT/screenshot-tape.png" 2>/dev/null \
+                || status=1
+        else
+            echo "screenshots: the calculation could not be worked" >&2
+            status=1
+        fi
         while IFS="|" read -r command name title; do
             "$TM_WINE" "$TM_OPENER" "$command" >/dev/null 2>&1 || { status=1; continue; }
             id=$(window_titled "$title") || { echo "screenshots: no window \"$title\"" >&2; status=1; continue; }
@@ -72,6 +87,7 @@ LIST
     exit $status
 ' </dev/null || { echo "screenshots: the windows did not all show; pictures incomplete" >&2; exit 1; }
 echo "screenshots: $output/screenshot.png"
+echo "screenshots: $output/screenshot-tape.png"
 echo "screenshots: $output/screenshot-help-instructions.png"
 echo "screenshots: $output/screenshot-help-functions.png"
 echo "screenshots: $output/screenshot-help-menus.png"

@@ -54,6 +54,9 @@ void buildExpressionText() {
     std::string joined;
     for (int slot = 1; slot < s.boxCount && slot <= kMaxBoxes; ++slot) joined += s.boxStore[slot];
     joined += s.inputText;
+    std::string whole = joined;
+    trimTrailingCharacter(whole);
+    s.expressionTooLong = whole.size() > kExpressionTextCapacity - 1 ? 1 : 0;
     if (joined.size() > kExpressionTextCapacity - 1) joined.resize(kExpressionTextCapacity - 1);
     trimTrailingCharacter(joined);
     copyText(s.expressionText, joined.c_str());

@@ -23,7 +23,8 @@ bool isFinishedTerm(const char* text, int depth, int boxCount);
 void trimTrailingCharacter(std::string& text);
 
 // expressionText = boxStore slots 1..boxCount-1 + inputText, cut at the
-// expression capacity, then trimmed.
+// expression capacity, then trimmed; expressionTooLong is set when the
+// trimmed join is longer than the capacity, so the answer can be refused.
 void buildExpressionText();
 
 // Splits a calculation text (term lines, the input line, then "=" and

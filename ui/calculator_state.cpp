@@ -26,6 +26,7 @@ void resetCalculatorState() {
     s.boxCount = 1;
     s.inputText[0] = '\0';
     s.expressionText[0] = '\0';
+    s.expressionTooLong = 0;
     s.resultText[0] = '\0';
     for (auto& text : s.variableTexts) copyText(text, "0.0");
     for (auto& text : s.memoryTexts) text[0] = '\0';

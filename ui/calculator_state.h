@@ -20,12 +20,17 @@ constexpr std::size_t kMemoryTextCapacity = 1000;
 constexpr int kMaxSavedCalculations = 30;
 constexpr std::size_t kCurrentFileCapacity = 512;  // any path the file dialogs return
 
+// The answer shown instead of a number when the boxes joined do not fit
+// expressionText: a cut expression would leave terms out unseen.
+constexpr char kTooLongAnswer[] = "TOO LONG";
+
 struct CalculatorState {
     // Boxes: slots 1..kMaxBoxes of boxStore are used (slot 0 stays empty).
     char boxStore[kMaxBoxes + 1][kBoxTextCapacity];
     int boxCount;                                    // 1..10
     char inputText[kInputTextCapacity];
     char expressionText[kExpressionTextCapacity];
+    int expressionTooLong;  // 1 when the joined boxes did not fit expressionText
 
     // Result of the last recalculation.
     char resultText[kResultTextCapacity];

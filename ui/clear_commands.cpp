@@ -27,6 +27,7 @@ void clearCommand() {
     resetLayout();
     clearBoxes();
     calculatorState.expressionText[0] = '\0';
+    calculatorState.expressionTooLong = 0;
     // inputText follows the box, so that the next Clear, Save or Print
     // files what the boxes show, not the calculation just cleared.
     calculatorState.inputText[0] = '\0';

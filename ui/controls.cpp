@@ -1,14 +1,27 @@
 // The main window's permanent controls.
 #include "controls.h"
 
+#include "box_keys.h"
 #include "calculator_state.h"
 #include "control_ids.h"
 #include "window_state.h"
 
 HWND createControl(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
                    int id) {
-    return CreateWindowExA(0, className, text, style, x, y, width, height, windowState.mainWindow,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowState.instance, nullptr);
+    HWND control = CreateWindowExA(0, className, text, style, x, y, width, height, windowState.mainWindow,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowState.instance, nullptr);
+    if (control == nullptr) return control;
+    const bool box = lstrcmpiA(className, "EDIT") == 0;
+    // Labels and buttons are 90 pixels wide: in the default font "10 Decimals"
+    // and "All Decimals" are wider than that on some platforms, and a centred
+    // label wraps onto a line that nobody sees. The platform's GUI font keeps
+    // every label whole; the edit boxes keep the default font.
+    // A box takes no more than its text buffer holds, so what it shows is
+    // what is read; the input box's limit follows below.
+    if (box) SendMessageA(control, EM_LIMITTEXT, kBoxTextCapacity - 1, 0);
+    if (!box) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    if (box || lstrcmpiA(className, "BUTTON") == 0) takeOverKeys(control);
+    return control;
 }
 
 void createPermanentControls() {
@@ -21,5 +34,6 @@ void createPermanentControls() {
     w.fileNameStrip =
         createControl("STATIC", calculatorState.currentFile, kBorderedStyle, 0, 0, 600, 20, kFileNameStripId);
     w.inputBox = createControl("EDIT", "", kEditBoxStyle, 15, v + 135, 465, 20, kInputBoxId);
+    SendMessageA(w.inputBox, EM_LIMITTEXT, kInputTextCapacity - 1, 0);
     w.resultBox = createControl("EDIT", "", kResultBoxStyle, 15, v + 157, 465, 20, kResultBoxId);
 }

@@ -59,6 +59,15 @@ void shiftPopups(int count, int by) {
     }
 }
 
+// The main window does not clip its children, so its own erase of a moved or
+// uncovered area can land on a control drawn before it, and a resize leaves
+// the old picture standing. Every change of layout therefore ends with one
+// paint of the whole window: the window first, then each child over it.
+void repaintWholeWindow() {
+    RedrawWindow(windowState.mainWindow, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
 } // namespace
 
 int mainWindowLeft(int screenWidth) { return screenWidth / 2 - 300; }
@@ -66,6 +75,7 @@ int mainWindowLeft(int screenWidth) { return screenWidth / 2 - 300; }
 void resetLayout() {
     setWindowHeight(kBaseWindowHeight + windowState.frameAllowance + windowState.variablesOffset);
     placeMovableControls(windowState.variablesOffset, 0);
+    repaintWholeWindow();
 }
 
 int placeNewPopup(int k) {
@@ -74,6 +84,7 @@ int placeNewPopup(int k) {
     setWindowHeight(kRow * k + 135 + windowState.frameAllowance + offset);
     placeMovableControls(offset, k - 5);
     shiftPopups(k - 1, kRow);
+    repaintWholeWindow();
     return offset + 35;
 }
 
@@ -81,6 +92,7 @@ void openVariablesBand(int a) {
     setWindowHeight(outerHeight() + a);
     placeMovableControls(a, growthRows());
     shiftPopups(popupCount(), a);
+    repaintWholeWindow();
 }
 
 void closeVariablesBand(int a) {
@@ -91,4 +103,5 @@ void closeVariablesBand(int a) {
     } else {
         shiftPopups(popupCount(), -a);
     }
+    repaintWholeWindow();
 }

@@ -2,6 +2,7 @@
 // the message loop.
 #include "main_window.h"
 
+#include "box_keys.h"
 #include "boxes.h"
 #include "calculation_file.h"
 #include "calculator_state.h"
@@ -67,8 +68,30 @@ LRESULT onDestroy() {
     return 0;
 }
 
-LRESULT onActivate() {
-    SetFocus(windowState.inputBox);
+bool isHelpWindow(HWND window) {
+    char name[16] = "";
+    if (window == nullptr || GetClassNameA(window, name, sizeof name) == 0) return false;
+    return lstrcmpA(name, "InsWin") == 0 || lstrcmpA(name, "FuncWin") == 0 || lstrcmpA(name, "MenuWin") == 0;
+}
+
+// Activation puts the caret into the input box; after one of the help
+// windows it goes back to the box that had it. Going inactive or being
+// activated while minimised moves no caret: keys typed then would edit a
+// box nobody sees.
+LRESULT onActivate(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == WA_INACTIVE || HIWORD(wParam) != 0) return 0;
+    HWND previous = reinterpret_cast<HWND>(lParam);
+    HWND last = lastFocusedControl();
+    const bool backFromHelp = isHelpWindow(previous) && last != nullptr && IsChild(windowState.mainWindow, last);
+    SetFocus(backFromHelp ? last : windowState.inputBox);
+    return 0;
+}
+
+// The main window holds no caret of its own: focus given to it (a closing
+// help window gives it back to its owner) goes on to the box that had it.
+LRESULT onSetFocus() {
+    HWND last = lastFocusedControl();
+    SetFocus(last != nullptr && IsChild(windowState.mainWindow, last) ? last : windowState.inputBox);
     return 0;
 }
 
@@ -148,7 +171,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_DESTROY:
         return onDestroy();
     case WM_ACTIVATE:
-        return onActivate();
+        return onActivate(wParam, lParam);
+    case WM_SETFOCUS:
+        return onSetFocus();
     case WM_PAINT:
         return onPaint(window);
     case WM_CLOSE:

@@ -39,6 +39,7 @@ void emptyBoxes() {
     resetLayout();
     clearBoxes();
     calculatorState.expressionText[0] = '\0';
+    calculatorState.expressionTooLong = 0;
     calculatorState.inputText[0] = '\0';
 }
 

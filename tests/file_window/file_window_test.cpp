@@ -204,6 +204,31 @@ TEST_F(FileWindow, SaveAfterOpenWritesBackAndSaveAsCreatesTheLastFolder) {
     EXPECT_EQ(fileNameShown(), path("new\\copy.twr"));
 }
 
+// Enter, Tab and a paste with line breaks leave the boxes holding only what
+// the calculation uses: the file gives back the answer the screen showed.
+TEST_F(FileWindow, SaveThenOpenGivesBackTheAnswerAfterEnterTabAndPaste) {
+    typeText("7+4");
+    pressKeyInLoop(inputBox(), VK_TAB, true);  // to popup box 1
+    pressKeyInLoop(popupBox(1), VK_RETURN);
+    typeText("2");
+    pressKeyInLoop(popupBox(1), VK_TAB);
+    setClipboardText("1\r\n0\t");
+    sendCommand(kEditPaste);
+    pressKeyInLoop(inputBox(), VK_RETURN);
+    ASSERT_EQ(popupTexts(), (std::vector<std::string>{"72"}));
+    ASSERT_EQ(windowText(inputBox()), "+410");
+    const std::string shown = resultShown();
+    EXPECT_EQ(shown, "482");
+    useSeam(path("keys.twr"));
+    sendCommand(kFileSaveAs);
+    sendCommand(kFileNewCalculation);
+    EXPECT_EQ(resultShown(), "0");
+    sendCommand(kFileOpen);
+    EXPECT_EQ(popupTexts(), (std::vector<std::string>{"72"}));
+    EXPECT_EQ(windowText(inputBox()), "+410");
+    EXPECT_EQ(resultShown(), shown);
+}
+
 TEST_F(FileWindow, SaveWithoutACurrentFileWritesTheSaveAsPathEvenWhenCancelled) {
     typeText("5+3");
     useSeam("");

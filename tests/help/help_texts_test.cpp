@@ -116,13 +116,23 @@ TEST(MenuListText, ExplainsEveryMenuAndItemInMenuBarOrder)
     EXPECT_EQ(lines[degrees - 1].rfind("\tDegrees:\t", 0), 0u);
 }
 
+TEST(MenuListText, NamesTheKeysOfTheClearButtons)
+{
+    const auto lines = table(menuListLines, kMenuLineCount);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("F5 Clear, F6 Clear/Save") != std::string::npos;
+    }));
+}
+
 TEST(InstructionsText, HoldsTheQuotedPieces)
 {
     const std::string text = basicInstructionsText();
     EXPECT_EQ(text.rfind("BASIC INSTRUCTIONS: ", 0), 0u);
     for (const char* piece : {"Enter 'pi' for 3.14...", "3'4 gives 5", "1\\-1 gives 135 degrees", "OVERFLOW",
                               "\"+-\"", "\"-+\"", "\"++\"", "\"--\"", "56 significant figures",
-                              "when using %, fractions are truncated, not rounded", "\"At Limit\""}) {
+                              "when using %, fractions are truncated, not rounded", "\"At Limit\"",
+                              "Enter adds nothing", "Tab and Shift+Tab", "TOO LONG",
+                              "F5 key works as\r\nthe Clear button and F6 as the Clear/Save button"}) {
         EXPECT_NE(text.find(piece), std::string::npos) << piece;
     }
     const std::string ending = "to see the x, y, z values.";

@@ -114,6 +114,19 @@ TEST_F(HelpWindows, ClosingInstructionsGivesTheKeyboardBackToTheMainWindow) {
     EXPECT_EQ(GetAncestor(GetFocus(), GA_ROOT), window);
 }
 
+// Closing a help window gives the caret back to the box that had it.
+TEST_F(HelpWindows, ClosingAnyHelpWindowGivesTheCaretBackToItsBox) {
+    typeText("12+5-");
+    for (int commandId : {1, 16, 17}) {
+        SetFocus(popupBox(2));
+        HWND help = openHelp(commandId);
+        ASSERT_NE(GetFocus(), popupBox(2)) << commandId;
+        SendMessageA(help, WM_CLOSE, 0, 0);
+        pumpMessages();
+        EXPECT_EQ(GetFocus(), popupBox(2)) << commandId;
+    }
+}
+
 // ---- Printing -------------------------------------------------------------
 
 // A row as the page shows it: its leading tabs, then its tab pieces, empty

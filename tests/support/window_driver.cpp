@@ -145,6 +145,21 @@ void pressKey(HWND window, UINT virtualKey) {
     SendMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+void pressKeyInLoop(HWND window, UINT virtualKey, bool shift, bool control) {
+    BYTE before[256] = {};
+    GetKeyboardState(before);
+    BYTE held[256];
+    std::memcpy(held, before, sizeof held);
+    held[VK_SHIFT] = held[VK_LSHIFT] = shift ? 0x80 : 0;
+    held[VK_CONTROL] = held[VK_LCONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(held);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, WM_KEYDOWN, virtualKey, scan | 1);
+    PostMessageA(window, WM_KEYUP, virtualKey, scan | 1 | static_cast<LPARAM>(0xC0000000u));
+    pumpMessages();
+    SetKeyboardState(before);
+}
+
 void sendCommand(int id) { SendMessageA(mainWindowHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 // ---- Reading back ---------------------------------------------------------
@@ -250,6 +265,103 @@ void answerFileDialog(const std::string& path) { queuedAnswers.push_back({IDOK, 
 const std::vector<SeenMessageBox>& seenMessageBoxes() { return seenBoxes; }
 
 void forgetMessageBoxes() { seenBoxes.clear(); }
+
+// ---- The screen -----------------------------------------------------------
+
+void settleScreen() {
+    for (int round = 0; round < 3; ++round) {
+        pumpMessages();
+        GdiFlush();
+        Sleep(100);
+    }
+    pumpMessages();
+}
+
+ScreenPicture captureClientArea(HWND window) {
+    ScreenPicture picture;
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    picture.width = client.right;
+    picture.height = client.bottom;
+    if (picture.width <= 0 || picture.height <= 0) return picture;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* first = static_cast<const unsigned*>(bits);
+    picture.pixels.assign(first, first + static_cast<std::size_t>(picture.width) * picture.height);
+    for (unsigned& pixel : picture.pixels) pixel &= 0x00FFFFFFu;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+namespace {
+
+// The caret's rectangle in the client coordinates of `window`, widened by a
+// pixel on each side; empty when no caret is shown.
+RECT caretRect(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    RECT rect{0, 0, 0, 0};
+    if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || info.hwndCaret == nullptr) return rect;
+    rect = info.rcCaret;
+    MapWindowPoints(info.hwndCaret, window, reinterpret_cast<POINT*>(&rect), 2);
+    InflateRect(&rect, 1, 1);
+    return rect;
+}
+
+} // namespace
+
+int stalePixelCount(HWND window) {
+    settleScreen();
+    const ScreenPicture shown = captureClientArea(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    settleScreen();
+    const ScreenPicture fresh = captureClientArea(window);
+    if (shown.width != fresh.width || shown.height != fresh.height) return shown.width * shown.height + 1;
+    const RECT caret = caretRect(window);
+    int differing = 0;
+    for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < shown.width; ++x) {
+            const POINT point{x, y};
+            const std::size_t at = static_cast<std::size_t>(y) * shown.width + x;
+            if (shown.pixels[at] != fresh.pixels[at] && !PtInRect(&caret, point)) ++differing;
+        }
+    }
+    return differing;
+}
+
+SIZE textOverrun(HWND control, int margin) {
+    const std::string text = windowText(control);
+    HDC context = GetDC(control);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+    HGDIOBJ old = SelectObject(context, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+    SIZE extent{0, 0};
+    GetTextExtentPoint32A(context, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(context, old);
+    ReleaseDC(control, context);
+    RECT client{};
+    GetClientRect(control, &client);
+    const int across = extent.cx - (client.right - 2 * margin);
+    const int down = extent.cy - (client.bottom - 2 * margin);
+    return {across > 0 ? across : 0, down > 0 ? down : 0};
+}
 
 // ---- Clipboard ------------------------------------------------------------
 

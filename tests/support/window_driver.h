@@ -53,6 +53,10 @@ void typeText(const std::string& text);
 void typeInto(HWND box, const std::string& text);
 // A key-down and key-up of a virtual key to the window.
 void pressKey(HWND window, UINT virtualKey);
+// A key as the keyboard gives it: key-down and key-up posted to the window
+// (scan code in lParam) and taken through the message loop, so that
+// TranslateMessage makes its character; Shift and Ctrl held down meanwhile.
+void pressKeyInLoop(HWND window, UINT virtualKey, bool shift = false, bool control = false);
 // A command message (notification code 0) to the main window: a menu item or
 // a button.
 void sendCommand(int id);
@@ -119,6 +123,30 @@ void answerFileDialog(const std::string& path);
 // The dialogs shown since the last forgetMessageBoxes(), oldest first.
 const std::vector<SeenMessageBox>& seenMessageBoxes();
 void forgetMessageBoxes();
+
+// ---- The screen -----------------------------------------------------------
+
+// The main window's client area as the display shows it, one 0x00RRGGBB
+// value per pixel, row by row (read from the screen, not from the window).
+struct ScreenPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned> pixels;
+};
+// Dispatches the waiting messages and gives the display time to show them.
+void settleScreen();
+ScreenPicture captureClientArea(HWND window);
+// Compares what the screen shows now with a fresh paint of the whole window
+// (invalidated with every child, painted at once): the number of client
+// pixels that differ, the caret's rectangle left out. 0 when nothing on
+// screen was stale.
+int stalePixelCount(HWND window);
+
+// How far the control's text, drawn on one line in the font the control
+// draws with (WM_GETFONT; the system font when none is set), runs past the
+// room its client rectangle gives it (less `margin` pixels on each side), in
+// pixels across and down; {0, 0} when the text fits whole.
+SIZE textOverrun(HWND control, int margin);
 
 // ---- Clipboard ------------------------------------------------------------
 

@@ -112,6 +112,16 @@ std::string joinedExpression(const Screen& screen) {
     return joined;
 }
 
+// The same join without the cut is longer than the expression holds: the
+// answer is refused.
+bool joinedTooLong(const Screen& screen) {
+    std::string joined;
+    for (auto box = screen.popups.rbegin(); box != screen.popups.rend(); ++box) joined += cut(*box, kBoxTextCapacity);
+    joined += filteredInput(screen.input);
+    if (!joined.empty() && !canEndOperand(joined.back())) joined.pop_back();
+    return joined.size() > kExpressionTextCapacity - 1;
+}
+
 std::string withoutGrouping(const std::string& text) {
     std::string plain = text;
     std::erase_if(plain, [](char c) { return c == ' ' || c == ','; });
@@ -126,6 +136,7 @@ struct Model {
     int displayDecimals = 10;
     int groupMode = 0;
     int angleInDegrees = 1;
+    bool tooLong = false;                         // the join did not fit: refused
     std::string expected = "0";                   // what the result box must show
 };
 
@@ -139,6 +150,7 @@ std::string recalculated(const Model& model) {
     installPlatformSeam({nullptr, nullptr});
     CalculatorState& s = calculatorState;
     copyText(s.expressionText, model.expression.c_str());
+    s.expressionTooLong = model.tooLong ? 1 : 0;
     for (int i = 0; i < 3; ++i) copyText(s.variableTexts[i], model.variables[i].c_str());
     s.displayDecimals = model.displayDecimals;
     s.groupMode = model.groupMode;
@@ -156,6 +168,7 @@ std::string recalculated(const Model& model) {
 // answer follows when the input's parentheses balance.
 void takeChangeHandling(Model& model, const Screen& screen) {
     model.expression = joinedExpression(screen);
+    model.tooLong = joinedTooLong(screen);
     if (screen.variablesShown) {
         for (int i = 0; i < 3; ++i) model.variables[i] = cut(screen.variables[i], kVariableTextCapacity);
     }
@@ -304,16 +317,21 @@ void runCommandStep(SoakRun& run, int id, const Screen& before) {
     case kClearButton:
     case kClearSaveButton:
         if (saved >= kMaxSavedCalculations) break;  // "At Limit": the boxes stay
-        if (id == kClearButton) m.expression.clear();
+        if (id == kClearButton) {
+            m.expression.clear();
+            m.tooLong = false;
+        }
         recalculates = true;  // Clear/Save keeps the joined expression
         break;
     case kFileNewCalculation:
         m.expression.clear();
+        m.tooLong = false;
         recalculates = true;
         break;
     case kClearCalculations:
         if (saved == 0) return;  // no such item on the menu
         m.expression.clear();
+        m.tooLong = false;
         recalculates = true;
         break;
     case kFirstRecallCalculation: {
@@ -327,6 +345,7 @@ void runCommandStep(SoakRun& run, int id, const Screen& before) {
         if (!refuse) {
             const Screen after = readScreen();
             m.expression = joinedExpression(after);
+            m.tooLong = joinedTooLong(after);
             if (after.variablesShown) {
                 for (int i = 0; i < 3; ++i) m.variables[i] = cut(after.variables[i], kVariableTextCapacity);
             }

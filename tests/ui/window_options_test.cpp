@@ -25,6 +25,9 @@ TEST_P(DisplayDecimals, SetsLabelPlacesAndAnswer) {
     typeText("1/3");
     for (int command : c.commands) sendCommand(command);
     EXPECT_EQ(windowText(windowState.decimalsLabel), c.decimalsLabel);
+    // The whole label on its one line, not wrapped onto a hidden second one.
+    EXPECT_EQ(textOverrun(windowState.decimalsLabel, 0).cx, 0);
+    EXPECT_EQ(textOverrun(windowState.decimalsLabel, 0).cy, 0);
     EXPECT_EQ(calculatorState.displayDecimals, c.displayDecimals);
     EXPECT_EQ(workingPlaces, c.workingPlaces);
     EXPECT_EQ(resultShown(), c.oneThird);
@@ -83,14 +86,36 @@ TEST_F(DisplayOptions, RadiansAndDegrees) {
     EXPECT_EQ(resultShown(), ".5");
     sendCommand(kTrigRadians);
     EXPECT_EQ(windowText(windowState.angleLabel), "Radians");
+    EXPECT_EQ(textOverrun(windowState.angleLabel, 0).cx, 0);
     EXPECT_EQ(calculatorState.angleInDegrees, 0);
     SetWindowTextA(inputBox(), "");
     typeText("sin(pi/6)");
     EXPECT_EQ(resultShown(), ".5");
     sendCommand(kTrigDegrees);
     EXPECT_EQ(windowText(windowState.angleLabel), "Degrees");
+    EXPECT_EQ(textOverrun(windowState.angleLabel, 0).cx, 0);
     EXPECT_EQ(calculatorState.angleInDegrees, 1);
     EXPECT_EQ(resultShown(), ".0091383954");
+}
+
+// Every button and label shows its whole text on one line; a button's
+// raised frame takes two pixels on each side.
+TEST_F(DisplayOptions, ButtonsAndLabelsShowTheirWholeText) {
+    sendCommand(kShowVariables);
+    struct Control {
+        HWND window;
+        int margin;
+    };
+    const WindowState& w = windowState;
+    const Control controls[] = {{w.clearButton, 2},       {w.clearSaveButton, 2},   {w.saveToButtons[0], 2},
+                                {w.saveToButtons[1], 2},  {w.saveToButtons[2], 2},  {w.angleLabel, 0},
+                                {w.decimalsLabel, 0},     {w.variableLabels[0], 0}, {w.variableLabels[1], 0},
+                                {w.variableLabels[2], 0}};
+    for (const Control& control : controls) {
+        const SIZE overrun = textOverrun(control.window, control.margin);
+        EXPECT_EQ(overrun.cx, 0) << windowText(control.window);
+        EXPECT_EQ(overrun.cy, 0) << windowText(control.window);
+    }
 }
 
 } // namespace

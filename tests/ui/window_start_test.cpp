@@ -34,6 +34,14 @@ TEST_F(StartUp, ShowsTenDecimalsDegreesAndZero) {
     SetFocus(windowState.clearButton);
     SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);
     EXPECT_EQ(GetFocus(), inputBox());
+    // Going inactive, or becoming active while minimised, moves no caret.
+    SetFocus(windowState.clearButton);
+    SendMessageA(window, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(GetFocus(), windowState.clearButton);
+    SendMessageA(window, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 1), 0);
+    EXPECT_EQ(GetFocus(), windowState.clearButton);
+    SendMessageA(window, WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 0), 0);
+    EXPECT_EQ(GetFocus(), inputBox());
 }
 
 TEST_F(StartUp, RegistersTheFourWindowClassesAndTheProgramIcon) {

@@ -136,6 +136,56 @@ TEST_F(TypingScenario, OverlongInputIsCutAtItsCapacity) {
     EXPECT_EQ(std::string(calculatorState.expressionText), std::string(kExpressionTextCapacity - 1, '1'));
 }
 
+// A tape of 100-digit terms (each 10^99) and a last "+1": the answer is the
+// exact sum of every term on screen, or the refusal when the boxes joined do
+// not fit the expression; never a sum with terms left out.
+struct LongTapeCase {
+    const char* label;
+    int terms;
+    bool refused;
+};
+
+class LongTape : public CalculatorWindow, public testing::WithParamInterface<LongTapeCase> {};
+
+TEST_P(LongTape, ShowsTheWholeSumOrTheRefusal) {
+    const LongTapeCase& c = GetParam();
+    const std::string term = "1" + std::string(99, '0');
+    for (int k = 0; k < c.terms; ++k) typeText(term + "+");
+    typeText("1");
+    const std::string sum = std::to_string(c.terms) + std::string(98, '0') + "1";
+    EXPECT_EQ(resultShown(), c.refused ? std::string("TOO LONG") : sum);
+    // Typing on changes nothing about that, and Clear starts afresh.
+    typeText("2");
+    EXPECT_EQ(resultShown(), c.refused ? std::string("TOO LONG") : sum.substr(0, sum.size() - 2) + "12");
+    sendCommand(kClearButton);
+    EXPECT_EQ(resultShown(), "0");
+}
+
+const LongTapeCase kLongTapeCases[] = {
+    {"SevenTermsFit", 7, false},       // 706 + 2 characters
+    {"EightTermsAreRefused", 8, true}, // 807 + 2
+    {"NineTermsAreRefused", 9, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Boxes, LongTape, testing::ValuesIn(kLongTapeCases), CaseLabel());
+
+// A paste longer than a box takes is cut where the box stops, so the box
+// shows all that is read; 799 digits joined are more than the expression
+// holds, and the answer says so.
+TEST_F(TypingScenario, LongPastesAreCutVisiblyAndRefused) {
+    setClipboardText(std::string(900, '1'));
+    sendCommand(kEditPaste);
+    EXPECT_EQ(windowText(inputBox()), std::string(kInputTextCapacity - 1, '1'));
+    EXPECT_EQ(resultShown(), "TOO LONG");
+    sendCommand(kClearButton);
+    typeText("5+");
+    SetFocus(popupBox(1));
+    setClipboardText(std::string(1200, '2'));
+    sendCommand(kEditPaste);
+    EXPECT_EQ(windowText(popupBox(1)).size(), kBoxTextCapacity - 1);
+    EXPECT_EQ(resultShown(), "TOO LONG");
+}
+
 TEST_F(TypingScenario, FunctionMessageWhileTypingAName) {
     typeText("5+lo");
     ASSERT_EQ(seenMessageBoxes().size(), 1u);
