@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 #include <pthread.h>
+#if !defined(_WIN32)
 #include <sys/resource.h>
+#endif
 
 #include <algorithm>
 #include <cstdio>
