@@ -3,16 +3,14 @@
 // seven popup boxes and a last term, the answer at All Decimals with commas.
 //   work_tape.exe
 // Exits with 1 when no calculator window is found.
+#include "control_ids.h"
+
 #include <windows.h>
 
 namespace {
 
-constexpr int kShowVariables = 40;
-constexpr int kDisplayCommas = 98;
-constexpr int kDisplayAllDecimals = 110;
-constexpr int kInputBoxId = 16;
-constexpr int kXBoxId = 20;
-constexpr int kYBoxId = 22;
+constexpr int kXBoxId = kVariableBoxIds[0];
+constexpr int kYBoxId = kVariableBoxIds[1];
 
 void typeInto(HWND box, const char* text) {
     for (const char* c = text; *c != '\0'; ++c) SendMessageA(box, WM_CHAR, static_cast<unsigned char>(*c), 1);
