@@ -6,6 +6,26 @@
 #include "control_ids.h"
 #include "window_state.h"
 
+namespace {
+
+// Every position between two characters is a place where a long text may
+// wrap. The boxes are right-aligned multi-line boxes, which wrap their
+// lines; a run of digits wider than the box has no break of its own, and a
+// forced break draws the line's start outside the box on some platforms
+// (Wine), so a long number would show only its end.
+int CALLBACK breakAnywhere(LPSTR /*text*/, int current, int length, int code) {
+    switch (code) {
+    case WB_LEFT:
+        return current > 0 ? current - 1 : 0;
+    case WB_RIGHT:
+        return current < length ? current + 1 : length;
+    default:
+        return FALSE;  // WB_ISDELIMITER: no character is a delimiter
+    }
+}
+
+} // namespace
+
 HWND createControl(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
                    int id) {
     HWND control = CreateWindowExA(0, className, text, style, x, y, width, height, windowState.mainWindow,
@@ -19,6 +39,7 @@ HWND createControl(const char* className, const char* text, DWORD style, int x, 
     // A box takes no more than its text buffer holds, so what it shows is
     // what is read; the input box's limit follows below.
     if (box) SendMessageA(control, EM_LIMITTEXT, kBoxTextCapacity - 1, 0);
+    if (box) SendMessageA(control, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(breakAnywhere));
     if (!box) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     if (box || lstrcmpiA(className, "BUTTON") == 0) takeOverKeys(control);
     return control;

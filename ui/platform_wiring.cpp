@@ -10,7 +10,13 @@ namespace {
 
 void showMessageBox(const char* title, const char* text) { MessageBoxA(nullptr, text, title, 0); }
 
-void setResultBoxText(const char* text) { SetWindowTextA(windowState.resultBox, text); }
+// A long answer wraps: the box shows the line with its sign and first digits.
+void setResultBoxText(const char* text) {
+    HWND box = windowState.resultBox;
+    SetWindowTextA(box, text);
+    SendMessageA(box, EM_SETSEL, 0, 0);
+    SendMessageA(box, EM_SCROLLCARET, 0, 0);
+}
 
 } // namespace
 
