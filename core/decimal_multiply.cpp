@@ -7,82 +7,13 @@
 // The widest partial product belongs to the top multiplier digit: nA + nB - 1
 // digits, plus one when multiplicand × that digit carries past nA digits, in
 // which case the exact product has nA + nB digits anyway. The digits
-// themselves come from column sums of eight-digit limb products, which give
-// the same digits in one pass.
+// themselves are those of the exact product (limb_product.h).
 #include "decimal_number.h"
+#include "limb_product.h"
 #include "magnitude.h"
 
 #include <algorithm>
 #include <climits>
-#include <vector>
-
-namespace {
-
-// The exact product is formed in limbs of eight decimal digits: a limb
-// product is below 10^16, so a column of 64-bit sums holds 1,800 of them;
-// longer operands have their columns carried every kRowsBetweenCarries rows.
-// The digits are those of the exact product, whatever the grouping.
-constexpr std::size_t kLimbDigits = 8;
-constexpr std::uint64_t kLimbBase = 100000000;
-constexpr std::size_t kRowsBetweenCarries = 1000;
-
-using Limbs = std::vector<std::uint64_t>;
-
-// Limbs of a digit run (most significant digit first), least significant
-// limb first, into `limbs` (reused storage).
-void limbsOf(const DigitRun& digits, Limbs& limbs) {
-    const std::size_t n = digits.size();
-    limbs.assign((n + kLimbDigits - 1) / kLimbDigits, 0);
-    for (std::size_t k = 0; k < limbs.size(); ++k) {
-        const std::size_t high = n - k * kLimbDigits;  // one past the limb's last digit
-        const std::size_t low = high > kLimbDigits ? high - kLimbDigits : 0;
-        std::uint64_t limb = 0;
-        for (std::size_t i = low; i < high; ++i) limb = limb * 10 + digits[i];
-        limbs[k] = limb;
-    }
-}
-
-void carryColumns(Limbs& columns) {
-    std::uint64_t carry = 0;
-    for (std::uint64_t& column : columns) {
-        const std::uint64_t total = column + carry;
-        carry = total / kLimbBase;
-        column = total % kLimbBase;
-    }
-}
-
-// Exact product of two digit runs in limbs of kLimbBase, least significant
-// first, every limb below kLimbBase. Storage is reused from call to call.
-const Limbs& exactProductLimbs(const DigitRun& a, const DigitRun& b) {
-    static Limbs limbsA;
-    static Limbs limbsB;
-    static Limbs columns;
-    limbsOf(a, limbsA);
-    limbsOf(b, limbsB);
-    columns.assign(limbsA.size() + limbsB.size(), 0);
-    for (std::size_t j = 0; j < limbsB.size(); ++j) {
-        const std::uint64_t limbB = limbsB[j];
-        if (limbB != 0) {
-            std::uint64_t* column = columns.data() + j;
-            for (std::size_t i = 0; i < limbsA.size(); ++i) column[i] += limbsA[i] * limbB;
-        }
-        if ((j + 1) % kRowsBetweenCarries == 0) carryColumns(columns);
-    }
-    carryColumns(columns);
-    return columns;
-}
-
-// Decimal digits of a limb number, no leading zeros (0 for zero).
-std::size_t digitCount(const Limbs& limbs) {
-    std::size_t top = limbs.size();
-    while (top > 0 && limbs[top - 1] == 0) --top;
-    if (top == 0) return 0;
-    std::size_t count = (top - 1) * kLimbDigits;
-    for (std::uint64_t limb = limbs[top - 1]; limb > 0; limb /= 10) ++count;
-    return count;
-}
-
-} // namespace
 
 DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
     DecimalNumber special;
@@ -101,20 +32,13 @@ DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
         // digit, or the widest partial product of an empty multiplicand.
         product.digits.assign(b.digits.empty() ? 1 : std::max<std::size_t>(1, b.digits.size() - 1), 0);
     } else {
-        const Limbs& limbs = exactProductLimbs(digits, b.digits);
+        const DigitRun exact = exactProductDigits(digits, b.digits);
         const std::size_t widest = digits.size() + b.digits.size() - 1;
-        const std::size_t width = std::max(widest, digitCount(limbs));
+        const std::size_t width = std::max(widest, exact.size());
 
         // 2. Digits most significant first, zero-padded to the width.
-        product.digits.assign(width, 0);
-        std::size_t at = width;
-        for (std::size_t k = 0; k < limbs.size() && at > 0; ++k) {
-            std::uint64_t limb = limbs[k];
-            for (std::size_t d = 0; d < kLimbDigits && at > 0; ++d) {
-                product.digits[--at] = static_cast<std::uint8_t>(limb % 10);
-                limb /= 10;
-            }
-        }
+        product.digits.assign(width - exact.size(), 0);
+        product.digits.insert(product.digits.end(), exact.begin(), exact.end());
     }
 
     // 3. Scale, and no fewer digits than the scale.
