@@ -1,6 +1,7 @@
 // The expression scanner and the recursive-descent evaluation.
 #include "expression_parser.h"
 
+#include "angle_units.h"
 #include "evaluation_context.h"
 #include "function_application.h"
 #include "pi_constant.h"
@@ -53,7 +54,7 @@ DecimalNumber twoArgumentArcTangent(const DecimalNumber& y, const DecimalNumber&
         return quarter;
     }
     DecimalNumber t = y.divide(x).arcTangent();
-    if (!degrees) t = t.multiply(piConstant).divide(DecimalNumber::fromInt(180));
+    if (!degrees) t = degreesToRadians(t);
     if (x.isNegative()) {
         const DecimalNumber half = degrees ? DecimalNumber::fromInt(180) : piConstant;
         t = y.isNegative() ? t.subtract(half) : t.add(half);

@@ -1,26 +1,14 @@
-// Function names: the code table, the argument checks and the angle units.
+// Function names: one ordered table of how a name matches, the argument
+// check, the function and its angle role.
 #include "function_application.h"
 
+#include "angle_units.h"
 #include "evaluation_context.h"
-#include "pi_constant.h"
 #include "platform_seam.h"
 
 #include <cstring>
 
 namespace {
-
-bool nameIs(const char* name, const char* a, const char* b = nullptr) {
-    return std::strcmp(name, a) == 0 || (b != nullptr && std::strcmp(name, b) == 0);
-}
-
-// Degrees to radians and back: always a product followed by a quotient.
-DecimalNumber radiansToDegrees(const DecimalNumber& v) {
-    return v.multiply(DecimalNumber::fromInt(180)).divide(piConstant);
-}
-
-DecimalNumber degreesToRadians(const DecimalNumber& v) {
-    return v.multiply(piConstant).divide(DecimalNumber::fromInt(180));
-}
 
 bool outsideUnitRange(const DecimalNumber& v) {
     return v.absoluteValue().greaterThan(DecimalNumber::fromInt(1));
@@ -28,104 +16,107 @@ bool outsideUnitRange(const DecimalNumber& v) {
 
 bool notPositive(const DecimalNumber& v) { return v.isNegative() || v.isZero(); }
 
+bool negative(const DecimalNumber& v) { return v.isNegative(); }
+
 struct ArgumentCheck {
-    char code;
     bool (*fails)(const DecimalNumber&);
     const char* title;
     const char* text;
     bool minusOneAfter; // -1 afterwards; otherwise the error state
 };
 
-const ArgumentCheck kArgumentChecks[] = {
-    {'S', outsideUnitRange, "Inverse sine Error",
-     "The argument must be between\n-1 and +1 for inverse sine.", false},
-    {'C', outsideUnitRange, "Inverse cosine Error",
-     "The argument must be between\n-1 and +1 for inverse cosine.", false},
-    {'l', notPositive, "Natural Log Error", "The argument must be positive.", true},
-    {'L', notPositive, "Base 10 Log Error", "The argument must be positive.", true},
-    {'R', [](const DecimalNumber& v) { return v.isNegative(); }, "Square Root Error",
-     "The argument must be positive.", false},
+constexpr ArgumentCheck kInverseSineCheck = {outsideUnitRange, "Inverse sine Error",
+                                             "The argument must be between\n-1 and +1 for inverse sine.", false};
+constexpr ArgumentCheck kInverseCosineCheck = {outsideUnitRange, "Inverse cosine Error",
+                                               "The argument must be between\n-1 and +1 for inverse cosine.", false};
+constexpr ArgumentCheck kNaturalLogCheck = {notPositive, "Natural Log Error", "The argument must be positive.", true};
+constexpr ArgumentCheck kBaseTenLogCheck = {notPositive, "Base 10 Log Error", "The argument must be positive.", true};
+constexpr ArgumentCheck kSquareRootCheck = {negative, "Square Root Error", "The argument must be positive.", false};
+
+// How the user's angle unit enters: not at all, the argument is an angle
+// (converted to degrees first), or the result is one (converted back).
+enum class AngleRole { none, argument, result };
+
+DecimalNumber absolute(const DecimalNumber& v) {
+    DecimalNumber out = v;
+    if (out.isNegative()) out.negate();
+    return out;
+}
+
+// The first row that matches a name denotes its function: the whole name is
+// one of `names`, or, for a row with a `prefix`, the name starts with it.
+// So the exact names come before the one-letter prefixes ("sq" is the square
+// root, "sin" and "s" the sine, "cbrt8" the cosine of 8).
+struct FunctionRow {
+    char code;
+    const char* names[2];
+    char prefix;
+    const ArgumentCheck* check;
+    DecimalNumber (*apply)(const DecimalNumber&);
+    AngleRole angle;
 };
 
-// True when the check for code fails: its message has been shown and value
-// holds what the evaluation goes on with.
-bool failArgumentCheck(char code, DecimalNumber& value) {
-    for (const ArgumentCheck& check : kArgumentChecks) {
-        if (check.code != code || !check.fails(value)) continue;
-        showMessage(check.title, check.text);
-        if (check.minusOneAfter) {
-            value = DecimalNumber::fromInt(-1);
-        } else {
-            value.setScale(DecimalNumber::kErrorScale);
-        }
-        return true;
+const FunctionRow kFunctionRows[] = {
+    {'S', {"asin", "as"}, '\0', &kInverseSineCheck, [](const DecimalNumber& v) { return v.arcSine(); }, AngleRole::result},
+    {'C', {"acos", "ac"}, '\0', &kInverseCosineCheck, [](const DecimalNumber& v) { return v.arcCosine(); }, AngleRole::result},
+    {'T', {"atan", "at"}, '\0', nullptr, [](const DecimalNumber& v) { return v.arcTangent(); }, AngleRole::result},
+    {'l', {"ln", "l"}, '\0', &kNaturalLogCheck, [](const DecimalNumber& v) { return v.naturalLog(); }, AngleRole::none},
+    {'L', {"log", nullptr}, '\0', &kBaseTenLogCheck, [](const DecimalNumber& v) { return v.log10(); }, AngleRole::none},
+    {'R', {"sq", "sqrt"}, '\0', &kSquareRootCheck, [](const DecimalNumber& v) { return v.squareRoot(); }, AngleRole::none},
+    {'a', {"abs", nullptr}, '\0', nullptr, absolute, AngleRole::none},
+    {'s', {nullptr, nullptr}, 's', nullptr, [](const DecimalNumber& v) { return v.sine(); }, AngleRole::argument},
+    {'c', {nullptr, nullptr}, 'c', nullptr, [](const DecimalNumber& v) { return v.cosine(); }, AngleRole::argument},
+    {'t', {nullptr, nullptr}, 't', nullptr, [](const DecimalNumber& v) { return v.tangent(); }, AngleRole::argument},
+    {'e', {nullptr, nullptr}, 'e', nullptr, [](const DecimalNumber& v) { return v.exponential(); }, AngleRole::none},
+};
+
+bool rowMatches(const FunctionRow& row, const char* name) {
+    for (const char* exact : row.names) {
+        if (exact != nullptr && std::strcmp(name, exact) == 0) return true;
     }
-    return false;
+    return row.prefix != '\0' && name[0] == row.prefix;
+}
+
+const FunctionRow* rowFor(const char* name) {
+    for (const FunctionRow& row : kFunctionRows) {
+        if (rowMatches(row, name)) return &row;
+    }
+    return nullptr;
+}
+
+// True when the check fails: its message has been shown and value holds
+// what the evaluation goes on with.
+bool failArgumentCheck(const ArgumentCheck& check, DecimalNumber& value) {
+    if (!check.fails(value)) return false;
+    showMessage(check.title, check.text);
+    if (check.minusOneAfter) {
+        value = DecimalNumber::fromInt(-1);
+    } else {
+        value.setScale(DecimalNumber::kErrorScale);
+    }
+    return true;
 }
 
 } // namespace
 
-// Each matching test replaces the code of an earlier one, in this order.
 char functionCode(const char* name) {
-    char code = '\0';
-    if (name[0] == 's') code = 's';
-    if (nameIs(name, "asin", "as")) code = 'S';
-    if (name[0] == 'c') code = 'c';
-    if (nameIs(name, "acos", "ac")) code = 'C';
-    if (name[0] == 't') code = 't';
-    if (nameIs(name, "atan", "at")) code = 'T';
-    if (nameIs(name, "ln", "l")) code = 'l';
-    if (nameIs(name, "log")) code = 'L';
-    if (nameIs(name, "sq", "sqrt")) code = 'R';
-    if (name[0] == 'e') code = 'e';
-    if (nameIs(name, "exp")) code = 'e';
-    if (nameIs(name, "abs")) code = 'a';
-    return code;
+    const FunctionRow* row = rowFor(name);
+    return row != nullptr ? row->code : '\0';
 }
 
 void applyFunction(const char* name, DecimalNumber& value) {
-    const char code = functionCode(name);
-    if (code == '\0') return;
+    const FunctionRow* row = rowFor(name);
+    if (row == nullptr) return;
     // A value in a special state is handed on unchecked; the functions pass
     // it through.
-    if (!value.isSpecial() && failArgumentCheck(code, value)) return;
+    if (!value.isSpecial() && row->check != nullptr && failArgumentCheck(*row->check, value)) return;
 
     const bool degrees = evaluationContext.angleMode != 0;
-    switch (code) {
-    case 's':
-        value = (degrees ? value : radiansToDegrees(value)).sine();
-        break;
-    case 'c':
-        value = (degrees ? value : radiansToDegrees(value)).cosine();
-        break;
-    case 't':
-        value = (degrees ? value : radiansToDegrees(value)).tangent();
-        break;
-    case 'S':
-        value = degrees ? value.arcSine() : degreesToRadians(value.arcSine());
-        break;
-    case 'C':
-        value = degrees ? value.arcCosine() : degreesToRadians(value.arcCosine());
-        break;
-    case 'T':
-        value = degrees ? value.arcTangent() : degreesToRadians(value.arcTangent());
-        break;
-    case 'l':
-        value = value.naturalLog();
-        break;
-    case 'L':
-        value = value.log10();
-        break;
-    case 'R':
-        value = value.squareRoot();
-        break;
-    case 'e':
-        value = value.exponential();
-        break;
-    case 'a':
-        if (value.isNegative()) value.negate();
-        break;
-    default:
-        break;
+    if (degrees || row->angle == AngleRole::none) {
+        value = row->apply(value);
+    } else if (row->angle == AngleRole::argument) {
+        value = row->apply(radiansToDegrees(value));
+    } else {
+        value = degreesToRadians(row->apply(value));
     }
 }

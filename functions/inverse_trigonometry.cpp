@@ -1,18 +1,8 @@
 // arcSine, arcCosine and arcTangent in degrees: the argument reduced to at
 // most 0.1 by exact identities (reflection or reciprocal, then halvings of
 // the angle), a fixed-length power series, and the halvings scaled back.
+#include "angle_units.h"
 #include "decimal_number.h"
-#include "pi_constant.h"
-
-namespace {
-
-// Radians to degrees: (180·sum) / pi.
-DecimalNumber toDegrees(const DecimalNumber& radians) {
-    initPiConstant();
-    return DecimalNumber::fromInt(180).multiply(radians).divide(piConstant);
-}
-
-}  // namespace
 
 DecimalNumber DecimalNumber::arcSine() const {
     if (isSpecial()) {
@@ -60,7 +50,7 @@ DecimalNumber DecimalNumber::arcSine() const {
 
     // Steps 5-8: undo the halvings, to degrees, undo reflection and sign.
     sum = sum.multiply(two.integerPower(halvings));
-    DecimalNumber d = toDegrees(sum);
+    DecimalNumber d = radiansToDegrees(sum);
     if (reflected) {
         d = fromInt(90).subtract(d);
     }
@@ -119,7 +109,7 @@ DecimalNumber DecimalNumber::arcTangent() const {
 
     // Steps 5-8: undo the halvings, to degrees, undo reciprocal and sign.
     sum = sum.multiply(fromInt(2).integerPower(halvings));
-    DecimalNumber d = toDegrees(sum);
+    DecimalNumber d = radiansToDegrees(sum);
     if (reciprocal) {
         d = fromInt(90).subtract(d);
     }

@@ -2,8 +2,8 @@
 // [-90, 90], the complement beyond 45 degrees, and a fixed-length Taylor
 // series in radians.
 #include "angle_reduction.h"
+#include "angle_units.h"
 #include "decimal_number.h"
-#include "pi_constant.h"
 
 namespace {
 
@@ -19,12 +19,6 @@ DecimalNumber alternatingSeries(const DecimalNumber& first, const DecimalNumber&
         r = r.add(term);
     }
     return r;
-}
-
-// Degrees to radians: (a·pi) / 180.
-DecimalNumber toRadians(const DecimalNumber& degrees) {
-    initPiConstant();
-    return degrees.multiply(piConstant).divide(DecimalNumber::fromInt(180));
 }
 
 DecimalNumber withSignFactor(DecimalNumber r, int signFactor) {
@@ -55,7 +49,7 @@ DecimalNumber DecimalNumber::sine() const {
     }
 
     // Steps 5-7: t - t³/3! + t⁵/5! - …
-    const DecimalNumber t = toRadians(a);
+    const DecimalNumber t = degreesToRadians(a);
     const DecimalNumber tSquared = t.multiply(t);
     return withSignFactor(alternatingSeries(t, tSquared, 3), angle.signFactor);
 }
@@ -77,7 +71,7 @@ DecimalNumber DecimalNumber::cosine() const {
     }
 
     // Steps 5-7: 1 - t²/2! + t⁴/4! - …
-    const DecimalNumber t = toRadians(a);
+    const DecimalNumber t = degreesToRadians(a);
     const DecimalNumber tSquared = t.multiply(t);
     return withSignFactor(alternatingSeries(fromInt(1), tSquared, 2), angle.signFactor);
 }

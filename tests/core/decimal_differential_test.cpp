@@ -90,6 +90,12 @@ const Operation kOperations[] = {
     {"add", &DecimalNumber::add, plainSteps::add},
     {"subtract", &DecimalNumber::subtract, plainSteps::subtract},
     {"multiply", &DecimalNumber::multiply, plainSteps::multiply},
+    // The angle conversions write their products either way round: the same
+    // for factors written with digits.
+    {"multiply, factors the other way", &DecimalNumber::multiply,
+     [](const DecimalNumber& a, const DecimalNumber& b) {
+         return a.digits.empty() || b.digits.empty() ? plainSteps::multiply(a, b) : plainSteps::multiply(b, a);
+     }},
     {"divide", &DecimalNumber::divide, plainSteps::divide},
     {"remainder", &DecimalNumber::remainder, plainSteps::remainder},
 };

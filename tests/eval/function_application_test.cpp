@@ -3,7 +3,13 @@
 
 #include "case_label.h"
 
+#include "function_application.h"
+
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -91,5 +97,46 @@ const CheckCase kCheckCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Checks, ArgumentCheckTest, testing::ValuesIn(kCheckCases), CaseLabel());
+
+// The name rule as twelve tests in order, each match replacing the code of
+// an earlier one.
+char codeByTheTwelveTests(const std::string& n) {
+    char code = '\0';
+    if (n[0] == 's') code = 's';
+    if (n == "asin" || n == "as") code = 'S';
+    if (n[0] == 'c') code = 'c';
+    if (n == "acos" || n == "ac") code = 'C';
+    if (n[0] == 't') code = 't';
+    if (n == "atan" || n == "at") code = 'T';
+    if (n == "ln" || n == "l") code = 'l';
+    if (n == "log") code = 'L';
+    if (n == "sq" || n == "sqrt") code = 'R';
+    if (n[0] == 'e') code = 'e';
+    if (n == "exp") code = 'e';
+    if (n == "abs") code = 'a';
+    return code;
+}
+
+// Every name of one to three letters from the letters the names use, and
+// longer names near the listed ones: the one table gives the code the twelve
+// tests give.
+TEST(FunctionNameTable, GivesTheCodeOfTheTwelveTestsInOrder) {
+    const std::string letters = "abcegilnopqrstxz";
+    std::vector<std::string> names = {"asin", "acos", "atan", "sqrt", "sqrtx", "abs", "exp", "expo", "log", "logx",
+                                      "sinus", "cbrt8", "tanh", "atan2", "asine", "lns", "absx", "sqr", "ee"};
+    for (char a : letters) {
+        names.push_back(std::string(1, a));
+        for (char b : letters) {
+            names.push_back(std::string{a, b});
+            for (char c : letters) names.push_back(std::string{a, b, c});
+        }
+    }
+    int named = 0;
+    for (const std::string& name : names) {
+        EXPECT_EQ(functionCode(name.c_str()), codeByTheTwelveTests(name)) << name;
+        named += codeByTheTwelveTests(name) != '\0' ? 1 : 0;
+    }
+    EXPECT_GT(named, 3 * 16 * 16) << "the prefixes were reached";
+}
 
 } // namespace
