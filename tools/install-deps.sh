@@ -10,7 +10,7 @@
 #   tm_sudo COMMAND...                runs a command as root
 
 TM_PACKAGES=(
-    cmake g++ make bc
+    cmake g++ make bc python3
     libgtest-dev libbenchmark-dev
     g++-mingw-w64-i686-posix
     g++-mingw-w64-x86-64-posix   # the 64-bit test tree (hosts without 32-bit)
