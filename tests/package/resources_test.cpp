@@ -174,10 +174,22 @@ TEST(ProgramResources, ManifestRunsAsInvokerOnWindows7To11WithoutDpiAwareness) {
     for (const char* piece : expected) EXPECT_NE(manifest.find(piece), std::string::npos) << piece;
     EXPECT_EQ(manifest.find("requireAdministrator"), std::string::npos);
     EXPECT_EQ(manifest.find("PerMonitor"), std::string::npos);
+
+    // The system's own reading of it, as when the program starts: a manifest
+    // it cannot read stops the program on Windows.
+    const std::string path = programPath();
+    ACTCTXA context{};
+    context.cbSize = sizeof context;
+    context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = path.c_str();
+    context.lpResourceName = MAKEINTRESOURCEA(1);
+    const HANDLE activation = CreateActCtxA(&context);
+    EXPECT_NE(activation, INVALID_HANDLE_VALUE) << "the manifest does not read: error " << GetLastError();
+    if (activation != INVALID_HANDLE_VALUE) ReleaseActCtx(activation);
 }
 
-// The program with its manifest starts as a DPI-unaware process: Windows
-// (and Wine) accept the manifest, or the process would not start at all.
+// The program, with its resources, starts and waits for input (Wine starts
+// a program whose manifest it cannot read; the test above reads it).
 TEST(ProgramResources, ProgramStartsWithItsManifest) {
     const std::string command = "\"" + programPath() + "\"";
     STARTUPINFOA startup{};
