@@ -57,9 +57,8 @@ install_launcher() {
     [[ -n $prefix ]] && line+=" $(exec_argument "WINEPREFIX=$prefix")"
     line+=" $(exec_argument WINEDEBUG=-all) $(exec_argument "$wine") $(exec_argument "$program")"
 
-    local staged
     staged=$(mktemp -d)
-    trap 'rm -rf "$staged"' RETURN
+    trap 'rm -rf "$staged"' EXIT
     cat >"$staged/$entry_name.desktop" <<EOF
 [Desktop Entry]
 Type=Application
