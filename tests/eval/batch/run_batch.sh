@@ -9,7 +9,8 @@
 # file_settings at the settings they were saved with), that differ
 # (file_differs, file_default_settings), that cannot be confirmed
 # (file_unbalanced, file_messages), and files that Open refuses
-# (file_no_magic, file_short, file_count_zero, file_missing).
+# (file_no_magic, file_short, file_count_zero, file_missing); sample_file
+# checks the release package's Sample.twr.
 # Then checks that unknown options give the usage line and exit status 2.
 set -u
 tool=$(cd "$(dirname "$1")" && pwd)/$(basename "$1") dir=$2
