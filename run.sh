@@ -9,6 +9,12 @@
 # tree's private prefix), saves screenshots of the main window, of a worked
 # calculation (build/screenshot-tape.png) and of the three
 # help windows to build/, ends it and says where the pictures are.
+#   ./run.sh --install-launcher    builds the program, then puts a desktop-menu
+#                                  entry and its icon into your XDG data folder
+#                                  ($XDG_DATA_HOME, else ~/.local/share): the
+#                                  menu starts the calculator under Wine in
+#                                  your own prefix (tools/launcher.sh)
+#   ./run.sh --uninstall-launcher  removes the entry and the icon again
 set -euo pipefail
 
 TM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -17,6 +23,12 @@ source tools/install-deps.sh
 source tools/wine-env.sh
 source tools/build-tree.sh
 source tools/setup-printing.sh
+
+launcher=
+case "${1:-}" in
+    --install-launcher) launcher=install ;;
+    --uninstall-launcher) exec tools/launcher.sh uninstall ;;
+esac
 
 tm_install_deps
 # Where this host's kernel cannot start 32-bit programs, the same sources run
@@ -32,6 +44,10 @@ tm_find_wine
 tm_setup_printing || echo "run.sh: printing is not set up; File > Print will find no printer" >&2
 
 program=$TM_ROOT/build/$tree/tallymaster.exe
+if [[ $launcher == install ]]; then
+    # WINEPREFIX as the menu should use it; unset, Wine's default ~/.wine.
+    exec tools/launcher.sh install "$program" "$TM_WINE" "${WINEPREFIX:-}"
+fi
 if [[ -n "${DISPLAY:-}" ]]; then
     prefix=${WINEPREFIX:-$HOME/.wine}
     tm_ensure_user_wineprefix "$prefix"

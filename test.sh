@@ -8,7 +8,9 @@
 #   build/win64   MinGW-w64      the same as 64-bit programs, built and run in
 #                                place of build/win32's when this host's kernel
 #                                cannot start 32-bit programs (32-bit Wine)
-# Installs missing Debian packages first (as root, no standard input needed).
+# Installs missing Debian packages first (as root, no standard input needed);
+# any other user is told which are missing and how to install them, and
+# test.sh stops with status 2.
 set -euo pipefail
 
 TM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -23,12 +25,15 @@ step=start
 trap 'echo "test.sh: FAILED during $step" >&2' ERR
 
 step="package install"
-tm_install_deps
+deps_rc=0
+tm_install_deps || deps_rc=$?
+[[ $deps_rc -eq 0 ]] || { echo "test.sh: stopped before building: packages are missing" >&2; exit "$deps_rc"; }
 
 step="printing setup"
 # File > Print under Wine reaches the CUPS printer PDF (cups-pdf); the
 # end-to-end printing test reads the PDF back.
-tm_setup_printing
+tm_setup_printing || deps_rc=$?
+[[ $deps_rc -eq 0 ]] || { echo "test.sh: stopped before building: printing is not set up" >&2; exit "$deps_rc"; }
 
 step="native build"
 tm_build native

@@ -4,6 +4,7 @@
 // and shows messages.
 #include "calculation_file.h"
 
+#include "calculation_file_messages.h"
 #include "calculation_file_text.h"
 #include "calculator_state.h"
 #include "control_ids.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr char kOpenFailureTitle[] = "Error-Open File";
 constexpr char kSaveFailureTitle[] = "Error-Save File";
 constexpr char kTemporarySuffix[] = ".saving";
 constexpr UINT kReminderFlags = MB_YESNOCANCEL | MB_ICONSTOP | MB_DEFBUTTON2;  // 0x113
@@ -47,13 +47,9 @@ void focusInputBox() {
     if (input != nullptr) SetFocus(input);
 }
 
-void showOpenFailure(const char* path) {
-    const std::string text = std::string("Can't open the file ") + path +
-                             ". It may be open,\n\nor may not exist.  Create the file by using File > Save.";
-    MessageBoxA(nullptr, text.c_str(), kOpenFailureTitle, MB_OK);
-}
+void showOpenFailure(const char* path) { MessageBoxA(nullptr, openFailureText(path).c_str(), kOpenFailureTitle, MB_OK); }
 
-void showBadFile() { MessageBoxA(nullptr, "Not a 'Marrowfieldtallymaster' File Type", "Bad File", MB_OK); }
+void showBadFile() { MessageBoxA(nullptr, kBadFileText, kBadFileTitle, MB_OK); }
 
 void showSaveFailure(const char* path) {
     const std::string text = std::string("Can't save the file ") + path +

@@ -1,19 +1,23 @@
 # Sourced by test.sh and run.sh: installs the Debian packages the build, the
 # tests and the Windows programs need, only when some are missing.
-# Runs as root (or through sudo when there is one), without standard input.
+# As root it installs them without standard input. Any other user is told
+# which packages are missing and the command that installs them, and the
+# call returns 2 (nothing is installed).
 #
 #   tm_install_deps                   the packages below
 #   tm_install_packages LABEL PKG...  any list (setup-printing.sh uses it)
+#   tm_install_command PKG...         the command line that installs PKG...
 #   tm_sudo COMMAND...                runs a command as root
 
 TM_PACKAGES=(
-    cmake g++ make bc
+    cmake g++ make bc python3
     libgtest-dev libbenchmark-dev
     g++-mingw-w64-i686-posix
     g++-mingw-w64-x86-64-posix   # the 64-bit test tree (hosts without 32-bit)
     wine wine64 wine32:i386
     xvfb xauth
     x11-utils x11-apps netpbm    # run.sh's screenshots without a display
+    desktop-file-utils           # run.sh --install-launcher's check
     clang libclang-rt-14-dev     # tools/fuzz.sh: libFuzzer and the sanitizers
 )
 
@@ -36,6 +40,20 @@ tm_missing_packages() {
     done
 }
 
+# "sudo " unless this is root.
+tm_root_prefix() {
+    [[ $(id -u) -eq 0 ]] || echo "sudo "
+}
+
+tm_install_command() {
+    local sudo command=
+    sudo=$(tm_root_prefix)
+    if printf '%s\n' "$@" | grep -q ':i386$' && ! dpkg --print-foreign-architectures 2>/dev/null | grep -qx i386; then
+        command="${sudo}dpkg --add-architecture i386 && "
+    fi
+    echo "${command}${sudo}apt-get update && ${sudo}apt-get install -y --no-install-recommends $*"
+}
+
 tm_install_packages() {
     local label=$1 missing
     shift
@@ -43,6 +61,15 @@ tm_install_packages() {
     if [[ -z "$missing" ]]; then
         echo "$label: all packages present"
         return 0
+    fi
+    if [[ $(id -u) -ne 0 ]]; then
+        # shellcheck disable=SC2086
+        {
+            echo "$label: missing packages:" $missing
+            echo "$label: install them as root, then run this again:"
+            echo "    $(tm_install_command $missing)"
+        } >&2
+        return 2
     fi
     echo "$label: installing" $missing
     if ! dpkg --print-foreign-architectures | grep -qx i386; then

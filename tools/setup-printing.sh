@@ -8,7 +8,8 @@
 #                         makes it the default; quick when all is in place
 #   tm_pdf_folder         the folder the printed PDF files land in
 #
-# Runs as root (or through sudo when there is one), without standard input.
+# Installs as root only (any other user is told the command, status 2);
+# starting cupsd and making the queue go through sudo when not root.
 # Needs tools/install-deps.sh sourced first.
 
 TM_PRINTING_PACKAGES=(
@@ -54,7 +55,7 @@ tm_pdf_folder() {
 }
 
 tm_setup_printing() {
-    tm_install_packages setup-printing "${TM_PRINTING_PACKAGES[@]}" || return 1
+    tm_install_packages setup-printing "${TM_PRINTING_PACKAGES[@]}" || return $?
     tm_start_cupsd || return 1
     tm_ensure_pdf_printer || return 1
     return 0

@@ -1,11 +1,28 @@
 // tallymaster-eval: runs the calculator's recalculation on each line of
-// standard input, for comparing answers across builds and for timing.
+// standard input, for comparing answers across builds and for timing; or
+// checks the saved answers of a calculation file.
 //
 //   tallymaster-eval [--decimals 0|10|20|30|40|50|all] [--group none|commas|5]
 //                    [--radians] [--x TEXT] [--y TEXT] [--z TEXT] [--time]
+//                    [--file F.twr]
 //
 // For each line: one "! TITLE: TEXT" line per message box, in order (a line
 // break inside TEXT written as \n), then the answer as the result box shows it.
+//
+// With --file: the file is read with the checks of File > Open; a file that
+// Open refuses gives Open's message ("TITLE: TEXT") on standard error and
+// exit status 2. Otherwise each saved calculation and then the present one
+// is recalculated at the settings given, its message boxes written as
+// above, and one line written:
+//   saved N: EXPRESSION = STORED, recomputed ANSWER
+//   present: EXPRESSION = STORED, recomputed ANSWER
+// with "  DIFFERS" at the end where the two differ, "(no answer)" for an
+// entry without "=", and "not recalculated (parentheses do not balance)"
+// where the window would not recalculate either. A last line counts them;
+// the exit status is 1 when any answer is not confirmed, else 0.
+#include "calculation_check.h"
+#include "calculation_file_messages.h"
+#include "calculation_file_text.h"
 #include "calculator_state.h"
 #include "platform_seam.h"
 #include "recalculation.h"
@@ -14,14 +31,16 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
 const char kUsage[] =
     "usage: tallymaster-eval [--decimals 0|10|20|30|40|50|all] [--group none|commas|5]"
-    " [--radians] [--x TEXT] [--y TEXT] [--z TEXT] [--time]\n";
+    " [--radians] [--x TEXT] [--y TEXT] [--z TEXT] [--time] [--file F.twr]\n";
 
 struct Options {
     int displayDecimals = 10;
@@ -29,6 +48,8 @@ struct Options {
     int angleInDegrees = 1;
     std::string variables[3] = {"0.0", "0.0", "0.0"};
     bool time = false;
+    bool checkFile = false;
+    std::string file;
 };
 
 bool readDecimals(const std::string& word, int& decimals) {
@@ -90,6 +111,12 @@ bool parseOptions(int argc, char** argv, Options& options) {
             if (!readDecimals(value, options.displayDecimals)) return false;
             continue;
         }
+        if (!optionValue(arg, "--file", argc, argv, i, value, matched)) return false;
+        if (matched) {
+            options.checkFile = true;
+            options.file = value;
+            continue;
+        }
         if (!optionValue(arg, "--group", argc, argv, i, value, matched)) return false;
         if (matched) {
             if (!readGroup(value, options.groupMode)) return false;
@@ -123,6 +150,55 @@ void writeMessage(const char* title, const char* text) {
 
 void ignoreResultText(const char*) {}
 
+// A refused file: the message File > Open shows, on standard error.
+int refuseFile(const char* title, const std::string& text) {
+    std::string line = title;
+    line += ": ";
+    for (char c : text) {
+        if (c == '\n') line += "\\n";
+        else line += c;
+    }
+    std::cerr << line << '\n';
+    return 2;
+}
+
+// The whole file, up to one byte past the size limit (enough to refuse it).
+bool readCalculationFile(const std::string& path, std::string& bytes) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::vector<char> block(kMaxCalculationFileBytes + 1);
+    file.read(block.data(), static_cast<std::streamsize>(block.size()));
+    if (file.bad()) return false;
+    bytes.assign(block.data(), static_cast<std::size_t>(file.gcount()));
+    return true;
+}
+
+int checkFile(const std::string& path) {
+    std::string bytes;
+    if (!readCalculationFile(path, bytes)) return refuseFile(kOpenFailureTitle, openFailureText(path.c_str()));
+    std::vector<std::string> entries;
+    if (!parseCalculationFileText(bytes, entries)) return refuseFile(kBadFileTitle, kBadFileText);
+
+    int same = 0;
+    const int count = static_cast<int>(entries.size());
+    for (int e = 0; e < count; ++e) {
+        const CheckedCalculation checked = checkCalculation(entries[e]);
+        std::string line = e + 1 < count ? "saved " + std::to_string(e + 1) + ": " : std::string("present: ");
+        line += checked.expression;
+        line += " = ";
+        line += checked.hasStored ? checked.stored : std::string("(no answer)");
+        line += checked.recalculated ? ", recomputed " + checked.recomputed
+                                     : std::string(", not recalculated (parentheses do not balance)");
+        if (answersAgree(checked)) ++same;
+        else line += "  DIFFERS";
+        std::cout << line << '\n';
+    }
+    std::cout << count << (count == 1 ? " calculation, " : " calculations, ") << same << " confirmed, "
+              << count - same << " not\n";
+    std::cout.flush();
+    return same == count ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -139,6 +215,7 @@ int main(int argc, char** argv) {
     state.angleInDegrees = options.angleInDegrees;
     for (int v = 0; v < 3; ++v) copyText(state.variableTexts[v], options.variables[v].c_str());
     installPlatformSeam({writeMessage, ignoreResultText});
+    if (options.checkFile) return checkFile(options.file);
 
     long long count = 0;
     double totalMicroseconds = 0;

@@ -23,15 +23,19 @@ constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kIconResource = 101;
 constexpr int kHelpBackground = COLOR_WINDOW + 1;
 
-bool registerClass(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background, HICON icon) {
-    WNDCLASSA windowClass{};
+// A null smallIcon lets the system make the caption's icon from `icon`.
+bool registerClass(HINSTANCE instance, const char* name, WNDPROC procedure, HBRUSH background, HICON icon,
+                   HICON smallIcon) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
-    return RegisterClassA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 void setLabel(HWND label, const char* text) { SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
@@ -129,12 +133,15 @@ LRESULT onCommand(WPARAM wParam) {
 bool registerWindowClasses(HINSTANCE instance) {
     HICON helpIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ASTERISK));
     HBRUSH helpBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(kHelpBackground));
+    // The caption shows the icon's own 16-pixel image, not the large one shrunk.
+    HICON smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     bool registered = registerClass(instance, kMainClassName, mainWindowProcedure,
                                     CreateSolidBrush(RGB(255, 255, 198)),
-                                    LoadIconA(instance, MAKEINTRESOURCEA(kIconResource)));
-    registered = registerClass(instance, "InsWin", insWinProcedure, helpBackground, helpIcon) && registered;
-    registered = registerClass(instance, "FuncWin", funcWinProcedure, helpBackground, helpIcon) && registered;
-    registered = registerClass(instance, "MenuWin", menuWinProcedure, helpBackground, helpIcon) && registered;
+                                    LoadIconA(instance, MAKEINTRESOURCEA(kIconResource)), smallIcon);
+    registered = registerClass(instance, "InsWin", insWinProcedure, helpBackground, helpIcon, nullptr) && registered;
+    registered = registerClass(instance, "FuncWin", funcWinProcedure, helpBackground, helpIcon, nullptr) && registered;
+    registered = registerClass(instance, "MenuWin", menuWinProcedure, helpBackground, helpIcon, nullptr) && registered;
     return registered;
 }
 

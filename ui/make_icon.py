@@ -1,14 +1,23 @@
 #!/usr/bin/env python3
 """Draws the program's icon (a strip of adding-machine tape on a blue tile)
-and writes it as a single 32x32, 32-bit image to tallymaster.ico.
+at 16, 32 and 48 pixels and writes the three images, 32-bit with alpha, into
+one icon file; or writes one size as a PNG picture (the Linux launcher's).
 
-    python3 ui/make_icon.py [OUTPUT]
+    python3 ui/make_icon.py ICON.ico
+    python3 ui/make_icon.py --png SIZE PICTURE.png
+
+The picture is drawn on a 32-unit grid (16 pixels: a simpler one on a
+16-unit grid); each pixel of a size takes the mean
+of 4 x 4 samples of it, so edges that fall inside a pixel come out partly
+covered instead of jagged. Only the standard library is used.
 """
 import struct
 import sys
+import zlib
 
-SIZE = 32
-CLEAR = None
+SAMPLES = 4
+ICON_SIZES = (16, 32, 48)
+
 TILE = (38, 72, 140)
 TILE_EDGE = (22, 44, 96)
 PAPER = (255, 255, 198)
@@ -17,67 +26,140 @@ INK = (60, 60, 70)
 TOTAL = (196, 30, 40)
 PANEL = (203, 232, 255)
 
-
-def draw():
-    pixels = [[CLEAR] * SIZE for _ in range(SIZE)]
-
-    def fill(x0, y0, x1, y1, colour):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                pixels[y][x] = colour
-
-    # Rounded tile with a darker rim.
-    for y in range(1, 31):
-        for x in range(1, 31):
-            dx = max(0, 5 - x, x - 26)
-            dy = max(0, 5 - y, y - 26)
-            if dx * dx + dy * dy <= 16:
-                edge = x in (1, 30) or y in (1, 30) or dx * dx + dy * dy > 9
-                pixels[y][x] = TILE_EDGE if edge else TILE
-    # Light-blue column on the right, like the window's panel.
-    fill(24, 6, 27, 25, PANEL)
-    # The tape with its shadow.
-    fill(7, 2, 21, 29, PAPER)
-    fill(22, 3, 22, 29, PAPER_SHADOW)
-    # Right-aligned figures, one per line, then the rule and the total.
-    for row, length in ((6, 7), (9, 5), (12, 8), (15, 4), (18, 6)):
-        fill(19 - length, row, 19, row + 1, INK)
-    fill(10, 21, 19, 21, INK)
-    fill(12, 24, 19, 26, TOTAL)
-    # A plus sign on the tape's left edge.
-    fill(9, 8, 11, 8, TOTAL)
-    fill(10, 7, 10, 9, TOTAL)
-    return pixels
+# Rectangles drawn in this order over the tile, in grid units: (left, top,
+# right, bottom, colour), right and bottom exclusive.
+FIGURE_ROWS = ((6, 7), (9, 5), (12, 8), (15, 4), (18, 6))
+LARGE = {
+    "grid": 32,
+    "tile": (1.0, 31.0, 5.0, 1.2),  # left = top, right = bottom, corner radius, rim width
+    "shapes": [(24, 6, 28, 26, PANEL),           # light-blue column, like the window's panel
+               (7, 2, 22, 30, PAPER),            # the tape
+               (22, 3, 23, 30, PAPER_SHADOW)]    # and its shadow
+              + [(20 - length, row, 20, row + 2, INK) for row, length in FIGURE_ROWS]
+              + [(10, 21, 20, 22, INK),          # the rule under the figures
+                 (12, 24, 20, 27, TOTAL),        # the total
+                 (9, 8, 12, 9, TOTAL),           # a plus sign on the tape's left edge
+                 (10, 7, 11, 10, TOTAL)],
+}
+# At 16 pixels the same picture on whole pixels: four figures of one pixel
+# and no plus sign, which would only blur.
+SMALL = {
+    "grid": 16,
+    "tile": (0.0, 16.0, 3.0, 1.0),
+    "shapes": [(12, 3, 14, 13, PANEL),
+               (3, 1, 11, 15, PAPER),
+               (11, 2, 12, 15, PAPER_SHADOW)]
+              + [(10 - length, row, 10, row + 1, INK) for row, length in ((3, 4), (5, 3), (7, 5), (9, 2))]
+              + [(5, 11, 10, 12, INK),
+                 (6, 13, 10, 15, TOTAL)],
+}
 
 
-def icon_bytes(pixels):
+def design_for(size):
+    return SMALL if size <= SMALL["grid"] else LARGE
+
+
+def tile_colour(design, u, v):
+    """The tile's colour at grid point (u, v), or None outside it."""
+    low, high, radius, rim = design["tile"]
+    if not (low <= u < high and low <= v < high):
+        return None
+    # Distance inside the rounded square's edge.
+    dx = max(low + radius - u, 0.0, u - (high - radius))
+    dy = max(low + radius - v, 0.0, v - (high - radius))
+    if dx > 0 and dy > 0:
+        inside = radius - (dx * dx + dy * dy) ** 0.5
+    else:
+        inside = min(u - low, high - u, v - low, high - v)
+    if inside < 0:
+        return None
+    return TILE_EDGE if inside < rim else TILE
+
+
+def colour_at(design, u, v):
+    colour = tile_colour(design, u, v)
+    for left, top, right, bottom, shape_colour in design["shapes"]:
+        if left <= u < right and top <= v < bottom:
+            colour = shape_colour
+    return colour
+
+
+def draw(size):
+    """Rows of (red, green, blue, alpha), top row first."""
+    design = design_for(size)
+    rows = []
+    step = design["grid"] / size
+    for y in range(size):
+        row = []
+        for x in range(size):
+            red = green = blue = covered = 0
+            for j in range(SAMPLES):
+                for i in range(SAMPLES):
+                    colour = colour_at(design, (x + (i + 0.5) / SAMPLES) * step, (y + (j + 0.5) / SAMPLES) * step)
+                    if colour is not None:
+                        red, green, blue = red + colour[0], green + colour[1], blue + colour[2]
+                        covered += 1
+            if covered == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                row.append((round(red / covered), round(green / covered), round(blue / covered),
+                            round(255 * covered / (SAMPLES * SAMPLES))))
+        rows.append(row)
+    return rows
+
+
+def icon_image(size):
+    """One image of the icon file: the bitmap header, the colours bottom-up
+    and the transparency mask (rows padded to four bytes)."""
     colour_rows = []
     mask_rows = []
-    for row in reversed(pixels):  # bottom-up
+    mask_stride = (size + 31) // 32 * 4
+    for row in reversed(draw(size)):
         colour = bytearray()
-        bits = 0
-        for x, pixel in enumerate(row):
-            if pixel is None:
-                colour += bytes((0, 0, 0, 0))
-                bits |= 1 << (31 - x)
-            else:
-                red, green, blue = pixel
-                colour += bytes((blue, green, red, 255))
+        mask = bytearray(mask_stride)
+        for x, (red, green, blue, alpha) in enumerate(row):
+            colour += bytes((blue, green, red, alpha))
+            if alpha == 0:
+                mask[x // 8] |= 0x80 >> (x % 8)
         colour_rows.append(bytes(colour))
-        mask_rows.append(struct.pack(">I", bits))
+        mask_rows.append(bytes(mask))
     image = b"".join(colour_rows) + b"".join(mask_rows)
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 32, 0, len(image), 0, 0, 0, 0)
-    data = header + image
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 32, len(data), 6 + 16)
-    return directory + entry + data
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(image), 0, 0, 0, 0)
+    return header + image
 
 
-def main():
-    output = sys.argv[1] if len(sys.argv) > 1 else "tallymaster.ico"
+def icon_bytes(sizes=ICON_SIZES):
+    images = [icon_image(size) for size in sizes]
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(directory) + 16 * len(images)
+    entries = b""
+    for size, image in zip(sizes, images):
+        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return directory + entries + b"".join(images)
+
+
+def png_bytes(size):
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    raw = b"".join(b"\0" + bytes(value for pixel in row for value in pixel) for row in draw(size))
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
+
+
+def main(arguments):
+    if len(arguments) == 3 and arguments[0] == "--png" and arguments[1].isdigit():
+        data, output = png_bytes(int(arguments[1])), arguments[2]
+    elif len(arguments) == 1 and not arguments[0].startswith("-"):
+        data, output = icon_bytes(), arguments[0]
+    else:
+        sys.stderr.write(__doc__)
+        return 2
     with open(output, "wb") as handle:
-        handle.write(icon_bytes(draw()))
+        handle.write(data)
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main(sys.argv[1:]))
