@@ -131,28 +131,37 @@ bool saveAs() {
     return writeCalculationFile(true);
 }
 
-void openCommand() {
-    if (!chooseOpenFile()) return;
-    if (!adoptPath(openDialogPath())) {
-        showOpenFailure(openDialogPath());
-        return;
-    }
-    openCalculationFile();
+// Unsaved work is offered for saving first, as closing does: true when the
+// caller may go on (saved, or the user chose not to save).
+bool unsavedWorkSettled() {
+    if (calculatorState.calculationSaved) return true;
+    const int answer = MessageBoxA(nullptr, "Do you want to save present calculation?", "Reminder", kReminderFlags);
+    if (answer == IDNO) return true;
+    if (answer != IDYES) return false;  // Cancel
+    return calculatorState.currentFile[0] != '\0' ? writeCalculationFile(false) : saveAs();
 }
 
-// Save without a current file writes the Save As buffer's path even when
-// the dialog is cancelled (the default path at first).
+// The chosen file becomes the current file only once it has been read: a
+// refused file is never the target of a later Save.
+void openCommand() {
+    if (!unsavedWorkSettled()) return;
+    if (!chooseOpenFile()) return;
+    const char* chosen = openDialogPath();
+    if (std::strlen(chosen) >= sizeof calculatorState.currentFile) {
+        showOpenFailure(chosen);
+        return;
+    }
+    if (openCalculationFile(chosen)) adoptPath(chosen);
+}
+
+// Save without a current file asks for one; a cancelled dialog writes
+// nothing.
 void saveCommand() {
     if (calculatorState.currentFile[0] != '\0') {
         writeCalculationFile(false);
         return;
     }
-    chooseSaveFile();
-    if (!adoptPath(saveDialogPath())) {
-        showSaveFailure(saveDialogPath());
-        return;
-    }
-    writeCalculationFile(true);
+    saveAs();
 }
 
 void quitProgram() {
@@ -189,19 +198,19 @@ bool writeCalculationFile(bool /*strict*/) {
 
 // The whole file is checked before anything changes: a file that cannot be
 // read, or is not a complete calculation file, leaves the calculations as
-// they are.
-void openCalculationFile() {
+// they are (false).
+bool openCalculationFile(const char* path) {
     CalculatorState& s = calculatorState;
     std::string bytes;
-    const ReadOutcome outcome = readWholeFile(s.currentFile, bytes);
+    const ReadOutcome outcome = readWholeFile(path, bytes);
     if (outcome == ReadOutcome::notOpened) {
-        showOpenFailure(s.currentFile);
-        return;
+        showOpenFailure(path);
+        return false;
     }
     std::vector<std::string> entries;
     if (outcome == ReadOutcome::tooLarge || !parseCalculationFileText(bytes, entries)) {
         showBadFile();
-        return;
+        return false;
     }
     clearCalculations();
     const std::string present = installCalculationFileEntries(entries);
@@ -212,21 +221,11 @@ void openCalculationFile() {
         focusInputBox();
         s.calculationSaved = 1;
     }
+    return true;
 }
 
 void closeRequested() {
-    if (calculatorState.calculationSaved) {
-        quitProgram();
-        return;
-    }
-    const int answer = MessageBoxA(nullptr, "Do you want to save present calculation?", "Reminder", kReminderFlags);
-    if (answer == IDNO) {
-        quitProgram();
-        return;
-    }
-    if (answer != IDYES) return;  // Cancel: stay
-    const bool saved = calculatorState.currentFile[0] != '\0' ? writeCalculationFile(false) : saveAs();
-    if (saved) quitProgram();
+    if (unsavedWorkSettled()) quitProgram();
 }
 
 void runFileCommand(int id) {

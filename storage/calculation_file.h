@@ -31,8 +31,9 @@ void installFileDialogs(FileDialogFunction open, FileDialogFunction save);
 // Writes currentFile; strict after a dialog, plain otherwise. True when the
 // whole file was written.
 bool writeCalculationFile(bool strict);
-// Reads currentFile and replaces the saved and present calculations.
-void openCalculationFile();
+// Reads the file at path and replaces the saved and present calculations;
+// false, with a message and nothing changed, when the file is refused.
+bool openCalculationFile(const char* path);
 // WM_CLOSE of the main window: asks to save unsaved work, then destroys the
 // window unless the user cancels.
 void closeRequested();

@@ -122,6 +122,7 @@ TEST_F(FileWindow, DialogsShareOneRecordWithTheirOwnTitleFlagsAndPath) {
     typeText("1");
     useSeam("");
     sendCommand(kFileSaveAs);
+    answerMessageBoxes({IDNO});  // the Reminder: open without saving
     sendCommand(kFileOpen);
     ASSERT_EQ(seamCalls.size(), 2u);
     constexpr char kFilter[] = "Tallowrune Files (*.twr)\0*.twr\0All Files (*.*)\0*.*\0";
@@ -146,7 +147,8 @@ TEST_F(FileWindow, DialogsShareOneRecordWithTheirOwnTitleFlagsAndPath) {
     EXPECT_STREQ(calculatorState.currentFile, "");
     EXPECT_EQ(fileNameShown(), "");
     EXPECT_EQ(calculatorState.calculationSaved, 0);
-    EXPECT_TRUE(seenMessageBoxes().empty());
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
 
     // Each dialog shows its own last chosen path again.
     seamChoice = path("first.twr");
@@ -176,10 +178,13 @@ TEST_F(FileWindow, AFailedDialogLeavesItsPathAsItWas) {
     ASSERT_EQ(seamCalls.size(), 2u);
     EXPECT_EQ(seamCalls[1].shownPath, "C:\\Tallowrune\\Mfld.twr");
     EXPECT_STREQ(saveDialogPath(), "C:\\Tallowrune\\Mfld.twr");
+    answerMessageBoxes({IDNO});  // the Reminder: open without saving
     sendCommand(kFileOpen);
+    EXPECT_EQ(seamCalls.size(), 3u);
     EXPECT_STREQ(openDialogPath(), "C:\\Tallowrune\\Mfld.twr");
     EXPECT_STREQ(calculatorState.currentFile, "");
-    EXPECT_TRUE(seenMessageBoxes().empty());
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
 }
 
 TEST_F(FileWindow, SaveAfterOpenWritesBackAndSaveAsCreatesTheLastFolder) {
@@ -229,16 +234,28 @@ TEST_F(FileWindow, SaveThenOpenGivesBackTheAnswerAfterEnterTabAndPaste) {
     EXPECT_EQ(resultShown(), shown);
 }
 
-TEST_F(FileWindow, SaveWithoutACurrentFileWritesTheSaveAsPathEvenWhenCancelled) {
+// No file is written that the user did not choose: not even the default
+// path shown in the dialog.
+TEST_F(FileWindow, SaveWithoutACurrentFileWritesNothingWhenCancelled) {
+    removeTree("C:\\Tallowrune");
     typeText("5+3");
     useSeam("");
     sendCommand(kFileSave);
     ASSERT_EQ(seamCalls.size(), 1u);
-    EXPECT_STREQ(calculatorState.currentFile, "C:\\Tallowrune\\Mfld.twr");
-    EXPECT_EQ(fileNameShown(), "C:\\Tallowrune\\Mfld.twr");
-    EXPECT_EQ(readBytes("C:\\Tallowrune\\Mfld.twr"), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_EQ(seamCalls[0].title, "Save File As");
+    EXPECT_STREQ(calculatorState.currentFile, "");
+    EXPECT_EQ(fileNameShown(), "");
+    EXPECT_FALSE(exists("C:\\Tallowrune\\Mfld.twr"));
+    EXPECT_FALSE(exists("C:\\Tallowrune"));
+    EXPECT_EQ(calculatorState.calculationSaved, 0);
     EXPECT_TRUE(seenMessageBoxes().empty());
-    removeTree("C:\\Tallowrune");
+
+    // Chosen in the dialog: written there.
+    seamChoice = path("chosen.twr");
+    sendCommand(kFileSave);
+    EXPECT_EQ(readBytes(path("chosen.twr")), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_EQ(fileNameShown(), path("chosen.twr"));
+    EXPECT_EQ(calculatorState.calculationSaved, 1);
 }
 
 std::string longCrLfFile() {
@@ -265,9 +282,11 @@ TEST_P(Opening, RestoresTheMemoryMenuTheBoxesAndTheAnswer) {
     typeText("9");
     writeBytes(path("calc.twr"), c.bytes);
     useSeam(path("calc.twr"));
+    answerMessageBoxes({IDNO});
     sendCommand(kFileOpen);
     pumpMessages();
-    EXPECT_TRUE(seenMessageBoxes().empty());
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
     EXPECT_EQ(calculatorState.savedCount, c.savedCount);
     std::vector<MenuEntryInfo> items = {{"", 0, true}, {"C&lear Calculations", 120, false}, {"", 0, true}};
     for (int n = 1; n <= c.savedCount; ++n) items.push_back({"Recall Calc &" + std::to_string(n), 120 + n, false});
@@ -297,6 +316,55 @@ const OpenCase kOpenCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(File, Opening, testing::ValuesIn(kOpenCases), CaseLabel());
 
+struct UnsavedOpenCase {
+    std::string label;
+    int answer;             // to the Reminder question
+    bool withCurrentFile;   // else Yes goes through Save As (cancelled here)
+    bool opened;
+    bool currentWritten;
+};
+
+BOOL WINAPI cancelledDialog(OPENFILENAMEA*) { return FALSE; }
+
+class OpeningOverUnsavedWork : public FileWindow, public testing::WithParamInterface<UnsavedOpenCase> {};
+
+TEST_P(OpeningOverUnsavedWork, AsksTheReminderQuestionFirst) {
+    const UnsavedOpenCase& c = GetParam();
+    const std::string current = path("current.twr");
+    if (c.withCurrentFile) copyText(calculatorState.currentFile, current.c_str());
+    typeInto(inputBox(), "2+2");
+    sendCommand(kClearButton);  // a saved calculation and a typed 777, unsaved
+    typeText("777");
+    writeBytes(path("other.twr"), "Marrowfieldtallymaster 1\n\n5=5\nSaved: a\n\n");
+    // The Open dialog chooses other.twr; a Save As dialog (Yes without a
+    // current file) is cancelled.
+    installFileDialogs(seamDialog, cancelledDialog);
+    seamChoice = path("other.twr");
+    answerMessageBoxes({c.answer});
+    sendCommand(kFileOpen);
+    ASSERT_FALSE(seenMessageBoxes().empty());
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
+    EXPECT_EQ(seenMessageBoxes()[0].text, "Do you want to save present calculation?");
+    EXPECT_EQ(seenMessageBoxes()[0].buttons, "CYN");
+    EXPECT_EQ(seamCalls.size(), c.opened ? 1u : 0u);
+    EXPECT_EQ(windowText(inputBox()), c.opened ? "5" : "777");
+    EXPECT_EQ(calculatorState.savedCount, c.opened ? 0 : 1);
+    EXPECT_EQ(fileNameShown(), c.opened ? path("other.twr") : "");
+    EXPECT_EQ(exists(current), c.currentWritten);
+    if (c.currentWritten) {
+        EXPECT_NE(readBytes(current).find("\n\n777=777\nSaved: "), std::string::npos) << readBytes(current);
+    }
+}
+
+const UnsavedOpenCase kUnsavedOpenCases[] = {
+    {"YesSavesFirst", IDYES, true, true, true},
+    {"YesWithTheSaveDialogCancelledOpensNothing", IDYES, false, false, false},
+    {"NoOpensWithoutSaving", IDNO, true, true, false},
+    {"CancelDoesNothing", IDCANCEL, true, false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(File, OpeningOverUnsavedWork, testing::ValuesIn(kUnsavedOpenCases), CaseLabel());
+
 struct RefusedOpenCase {
     std::string label;
     const char* bytes;  // null: the chosen file does not exist
@@ -312,13 +380,20 @@ TEST_P(RefusedOpen, ShowsItsBoxAndLeavesTheCalculationsAlone) {
     pumpMessages();
     const std::vector<MenuEntryInfo> itemsBefore = calculationItems();
     const std::string savedBefore = calculatorState.savedCalculations[1];
+    // A file already current, which a refused file must not replace.
+    const std::string current = path("current.twr");
+    copyText(calculatorState.currentFile, current.c_str());
+    SetWindowTextA(windowState.fileNameStrip, current.c_str());
     const int flagBefore = calculatorState.calculationSaved;
     const std::string target = path("chosen.twr");
     if (c.bytes != nullptr) writeBytes(target, c.bytes + std::string(c.padding, '\n'));
     useSeam(target);
+    answerMessageBoxes({IDNO});  // the Reminder: open without saving
     sendCommand(kFileOpen);
-    ASSERT_EQ(seenMessageBoxes().size(), 1u);
-    const SeenMessageBox& box = seenMessageBoxes()[0];
+    ASSERT_EQ(seenMessageBoxes().size(), 2u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
+    EXPECT_FALSE(exists(current));
+    const SeenMessageBox& box = seenMessageBoxes()[1];
     if (c.bytes == nullptr) {
         EXPECT_EQ(box.title, "Error-Open File");
         EXPECT_EQ(box.text, "Can't open the file " + target +
@@ -334,7 +409,8 @@ TEST_P(RefusedOpen, ShowsItsBoxAndLeavesTheCalculationsAlone) {
     EXPECT_EQ(calculatorState.calculationSaved, flagBefore);
     EXPECT_EQ(windowText(inputBox()), "4");
     EXPECT_EQ(resultShown(), "4");
-    EXPECT_EQ(fileNameShown(), target);
+    EXPECT_EQ(fileNameShown(), current);
+    EXPECT_EQ(calculatorState.currentFile, current);
 }
 
 const RefusedOpenCase kRefusedOpenCases[] = {
