@@ -42,7 +42,14 @@ bool writeCalculationFile(bool strict);
 // be read or is not a whole calculation file.
 bool readCalculationFile(const char* path, std::vector<std::string>& entries);
 
+// The platform's WriteFile; tests install their own (a full disk, say); null
+// restores the platform's.
+using FileWriteFunction = BOOL(WINAPI*)(HANDLE file, LPCVOID bytes, DWORD count, LPDWORD written,
+                                        LPOVERLAPPED overlapped);
+void installFileWriter(FileWriteFunction write);
+
 // The messages of a path that cannot be opened ("Error-Open File") or saved
-// ("Error-Save File", with the platform's reason for `error`).
+// ("Error-Save File", with the platform's reason for `error`). A long path
+// is broken into lines of its own, so that the box fits the screen.
 void showOpenFailure(const char* path);
 void showSaveFailure(const char* path, DWORD error);
