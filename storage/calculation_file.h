@@ -1,11 +1,15 @@
-// The calculation file on disk: the file dialogs, writing and reading the
-// saved and present calculations, and the closing question (Windows only).
-// The file's text itself is built and split in calculation_file_text.h.
+// The calculation file on disk: the file dialogs, writing the saved and
+// present calculations and reading a file back into its entries, and the
+// messages of a failure (Windows only). The file's text itself is built and
+// split in calculation_file_text.h; the File commands are ui/file_commands.h.
 #pragma once
 
 #include <windows.h>
 
 #include <commdlg.h>
+
+#include <string>
+#include <vector>
 
 // The path both dialogs show at start-up.
 constexpr char kDefaultCalculationFile[] = "C:\\Tallowrune\\Mfld.twr";
@@ -28,13 +32,24 @@ const char* saveDialogPath();
 using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA* record);
 void installFileDialogs(FileDialogFunction open, FileDialogFunction save);
 
-// Writes currentFile; strict after a dialog, plain otherwise. True when the
-// whole file was written.
+// Writes the saved and present calculations to currentFile, replacing the
+// old file only once the new text is complete; strict after a dialog, plain
+// otherwise (both report a failure). Sets calculationSaved when the whole
+// file was written (true), clears it otherwise.
 bool writeCalculationFile(bool strict);
-// Reads currentFile and replaces the saved and present calculations.
-void openCalculationFile();
-// WM_CLOSE of the main window: asks to save unsaved work, then destroys the
-// window unless the user cancels.
-void closeRequested();
-// File > Open (32), Save (33), Save As (34).
-void runFileCommand(int id);
+// Reads the file at path and splits it into its entries (the last one the
+// present calculation); false, after its message box, when the file cannot
+// be read or is not a whole calculation file.
+bool readCalculationFile(const char* path, std::vector<std::string>& entries);
+
+// The platform's WriteFile; tests install their own (a full disk, say); null
+// restores the platform's.
+using FileWriteFunction = BOOL(WINAPI*)(HANDLE file, LPCVOID bytes, DWORD count, LPDWORD written,
+                                        LPOVERLAPPED overlapped);
+void installFileWriter(FileWriteFunction write);
+
+// The messages of a path that cannot be opened ("Error-Open File") or saved
+// ("Error-Save File", with the platform's reason for `error`). A long path
+// is broken into lines of its own, so that the box fits the screen.
+void showOpenFailure(const char* path);
+void showSaveFailure(const char* path, DWORD error);

@@ -2,7 +2,7 @@
 // every change, popping a finished term up into a new popup box, joining
 // the expression, and rebuilding the boxes from a calculation text.
 // changeHandling, clearBoxes and restoreBoxes are declared in
-// window_services.h for the file subsystem.
+// window_services.h for the file commands.
 #pragma once
 
 #include "window_services.h"

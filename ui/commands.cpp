@@ -1,7 +1,7 @@
 // runCommand: each command identifier to the one function that carries it out.
 #include "commands.h"
 
-#include "calculation_file.h"
+#include "file_commands.h"
 #include "calculator_state.h"
 #include "command_parts.h"
 #include "control_ids.h"

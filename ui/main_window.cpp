@@ -5,6 +5,7 @@
 #include "box_keys.h"
 #include "boxes.h"
 #include "calculation_file.h"
+#include "file_commands.h"
 #include "calculator_state.h"
 #include "commands.h"
 #include "controls.h"

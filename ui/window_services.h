@@ -1,6 +1,6 @@
-// What the main window offers the file, printing and help subsystems: the
-// window itself and the box and saved-calculation operations they reuse.
-// Implemented in ui/ (Windows only).
+// What the main window offers its commands and the test driver: the window
+// itself and the box and saved-calculation operations that the file
+// commands reuse. Implemented in ui/ (Windows only).
 #pragma once
 
 #include <windows.h>

@@ -6,6 +6,7 @@
 #include "saved_calculation_text.h"
 #include "window_driver.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -40,6 +41,31 @@ void removeTree(const std::string& folder) {
         FindClose(search);
     }
     RemoveDirectoryA(folder.c_str());
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> folderListing(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The platform's own words for an error code, as a reference.
+std::string platformReason(DWORD error) {
+    char text[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                   nullptr);
+    std::string reason = text;
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) reason.pop_back();
+    return reason;
 }
 
 // The dialog seam: records each call and chooses seamChoice (empty: cancel).
@@ -122,6 +148,7 @@ TEST_F(FileWindow, DialogsShareOneRecordWithTheirOwnTitleFlagsAndPath) {
     typeText("1");
     useSeam("");
     sendCommand(kFileSaveAs);
+    answerMessageBoxes({IDNO});  // the Reminder: open without saving
     sendCommand(kFileOpen);
     ASSERT_EQ(seamCalls.size(), 2u);
     constexpr char kFilter[] = "Tallowrune Files (*.twr)\0*.twr\0All Files (*.*)\0*.*\0";
@@ -146,7 +173,8 @@ TEST_F(FileWindow, DialogsShareOneRecordWithTheirOwnTitleFlagsAndPath) {
     EXPECT_STREQ(calculatorState.currentFile, "");
     EXPECT_EQ(fileNameShown(), "");
     EXPECT_EQ(calculatorState.calculationSaved, 0);
-    EXPECT_TRUE(seenMessageBoxes().empty());
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
 
     // Each dialog shows its own last chosen path again.
     seamChoice = path("first.twr");
@@ -176,10 +204,13 @@ TEST_F(FileWindow, AFailedDialogLeavesItsPathAsItWas) {
     ASSERT_EQ(seamCalls.size(), 2u);
     EXPECT_EQ(seamCalls[1].shownPath, "C:\\Tallowrune\\Mfld.twr");
     EXPECT_STREQ(saveDialogPath(), "C:\\Tallowrune\\Mfld.twr");
+    answerMessageBoxes({IDNO});  // the Reminder: open without saving
     sendCommand(kFileOpen);
+    EXPECT_EQ(seamCalls.size(), 3u);
     EXPECT_STREQ(openDialogPath(), "C:\\Tallowrune\\Mfld.twr");
     EXPECT_STREQ(calculatorState.currentFile, "");
-    EXPECT_TRUE(seenMessageBoxes().empty());
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
 }
 
 TEST_F(FileWindow, SaveAfterOpenWritesBackAndSaveAsCreatesTheLastFolder) {
@@ -229,16 +260,28 @@ TEST_F(FileWindow, SaveThenOpenGivesBackTheAnswerAfterEnterTabAndPaste) {
     EXPECT_EQ(resultShown(), shown);
 }
 
-TEST_F(FileWindow, SaveWithoutACurrentFileWritesTheSaveAsPathEvenWhenCancelled) {
+// No file is written that the user did not choose: not even the default
+// path shown in the dialog.
+TEST_F(FileWindow, SaveWithoutACurrentFileWritesNothingWhenCancelled) {
+    removeTree("C:\\Tallowrune");
     typeText("5+3");
     useSeam("");
     sendCommand(kFileSave);
     ASSERT_EQ(seamCalls.size(), 1u);
-    EXPECT_STREQ(calculatorState.currentFile, "C:\\Tallowrune\\Mfld.twr");
-    EXPECT_EQ(fileNameShown(), "C:\\Tallowrune\\Mfld.twr");
-    EXPECT_EQ(readBytes("C:\\Tallowrune\\Mfld.twr"), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_EQ(seamCalls[0].title, "Save File As");
+    EXPECT_STREQ(calculatorState.currentFile, "");
+    EXPECT_EQ(fileNameShown(), "");
+    EXPECT_FALSE(exists("C:\\Tallowrune\\Mfld.twr"));
+    EXPECT_FALSE(exists("C:\\Tallowrune"));
+    EXPECT_EQ(calculatorState.calculationSaved, 0);
     EXPECT_TRUE(seenMessageBoxes().empty());
-    removeTree("C:\\Tallowrune");
+
+    // Chosen in the dialog: written there.
+    seamChoice = path("chosen.twr");
+    sendCommand(kFileSave);
+    EXPECT_EQ(readBytes(path("chosen.twr")), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_EQ(fileNameShown(), path("chosen.twr"));
+    EXPECT_EQ(calculatorState.calculationSaved, 1);
 }
 
 std::string longCrLfFile() {
@@ -265,9 +308,11 @@ TEST_P(Opening, RestoresTheMemoryMenuTheBoxesAndTheAnswer) {
     typeText("9");
     writeBytes(path("calc.twr"), c.bytes);
     useSeam(path("calc.twr"));
+    answerMessageBoxes({IDNO});
     sendCommand(kFileOpen);
     pumpMessages();
-    EXPECT_TRUE(seenMessageBoxes().empty());
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
     EXPECT_EQ(calculatorState.savedCount, c.savedCount);
     std::vector<MenuEntryInfo> items = {{"", 0, true}, {"C&lear Calculations", 120, false}, {"", 0, true}};
     for (int n = 1; n <= c.savedCount; ++n) items.push_back({"Recall Calc &" + std::to_string(n), 120 + n, false});
@@ -297,6 +342,55 @@ const OpenCase kOpenCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(File, Opening, testing::ValuesIn(kOpenCases), CaseLabel());
 
+struct UnsavedOpenCase {
+    std::string label;
+    int answer;             // to the Reminder question
+    bool withCurrentFile;   // else Yes goes through Save As (cancelled here)
+    bool opened;
+    bool currentWritten;
+};
+
+BOOL WINAPI cancelledDialog(OPENFILENAMEA*) { return FALSE; }
+
+class OpeningOverUnsavedWork : public FileWindow, public testing::WithParamInterface<UnsavedOpenCase> {};
+
+TEST_P(OpeningOverUnsavedWork, AsksTheReminderQuestionFirst) {
+    const UnsavedOpenCase& c = GetParam();
+    const std::string current = path("current.twr");
+    if (c.withCurrentFile) copyText(calculatorState.currentFile, current.c_str());
+    typeInto(inputBox(), "2+2");
+    sendCommand(kClearButton);  // a saved calculation and a typed 777, unsaved
+    typeText("777");
+    writeBytes(path("other.twr"), "Marrowfieldtallymaster 1\n\n5=5\nSaved: a\n\n");
+    // The Open dialog chooses other.twr; a Save As dialog (Yes without a
+    // current file) is cancelled.
+    installFileDialogs(seamDialog, cancelledDialog);
+    seamChoice = path("other.twr");
+    answerMessageBoxes({c.answer});
+    sendCommand(kFileOpen);
+    ASSERT_FALSE(seenMessageBoxes().empty());
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
+    EXPECT_EQ(seenMessageBoxes()[0].text, "Do you want to save present calculation?");
+    EXPECT_EQ(seenMessageBoxes()[0].buttons, "CYN");
+    EXPECT_EQ(seamCalls.size(), c.opened ? 1u : 0u);
+    EXPECT_EQ(windowText(inputBox()), c.opened ? "5" : "777");
+    EXPECT_EQ(calculatorState.savedCount, c.opened ? 0 : 1);
+    EXPECT_EQ(fileNameShown(), c.opened ? path("other.twr") : "");
+    EXPECT_EQ(exists(current), c.currentWritten);
+    if (c.currentWritten) {
+        EXPECT_NE(readBytes(current).find("\n\n777=777\nSaved: "), std::string::npos) << readBytes(current);
+    }
+}
+
+const UnsavedOpenCase kUnsavedOpenCases[] = {
+    {"YesSavesFirst", IDYES, true, true, true},
+    {"YesWithTheSaveDialogCancelledOpensNothing", IDYES, false, false, false},
+    {"NoOpensWithoutSaving", IDNO, true, true, false},
+    {"CancelDoesNothing", IDCANCEL, true, false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(File, OpeningOverUnsavedWork, testing::ValuesIn(kUnsavedOpenCases), CaseLabel());
+
 struct RefusedOpenCase {
     std::string label;
     const char* bytes;  // null: the chosen file does not exist
@@ -312,13 +406,20 @@ TEST_P(RefusedOpen, ShowsItsBoxAndLeavesTheCalculationsAlone) {
     pumpMessages();
     const std::vector<MenuEntryInfo> itemsBefore = calculationItems();
     const std::string savedBefore = calculatorState.savedCalculations[1];
+    // A file already current, which a refused file must not replace.
+    const std::string current = path("current.twr");
+    copyText(calculatorState.currentFile, current.c_str());
+    SetWindowTextA(windowState.fileNameStrip, current.c_str());
     const int flagBefore = calculatorState.calculationSaved;
     const std::string target = path("chosen.twr");
     if (c.bytes != nullptr) writeBytes(target, c.bytes + std::string(c.padding, '\n'));
     useSeam(target);
+    answerMessageBoxes({IDNO});  // the Reminder: open without saving
     sendCommand(kFileOpen);
-    ASSERT_EQ(seenMessageBoxes().size(), 1u);
-    const SeenMessageBox& box = seenMessageBoxes()[0];
+    ASSERT_EQ(seenMessageBoxes().size(), 2u);
+    EXPECT_EQ(seenMessageBoxes()[0].title, "Reminder");
+    EXPECT_FALSE(exists(current));
+    const SeenMessageBox& box = seenMessageBoxes()[1];
     if (c.bytes == nullptr) {
         EXPECT_EQ(box.title, "Error-Open File");
         EXPECT_EQ(box.text, "Can't open the file " + target +
@@ -334,7 +435,8 @@ TEST_P(RefusedOpen, ShowsItsBoxAndLeavesTheCalculationsAlone) {
     EXPECT_EQ(calculatorState.calculationSaved, flagBefore);
     EXPECT_EQ(windowText(inputBox()), "4");
     EXPECT_EQ(resultShown(), "4");
-    EXPECT_EQ(fileNameShown(), target);
+    EXPECT_EQ(fileNameShown(), current);
+    EXPECT_EQ(calculatorState.currentFile, current);
 }
 
 const RefusedOpenCase kRefusedOpenCases[] = {
@@ -409,43 +511,177 @@ struct SaveFailureCase {
     const char* name;  // in the test folder
     bool heldOpen;     // an old file, open in another program
     bool isFolder;     // a folder of that name stands there
+    bool fullDisk;     // the disk fills after a few bytes of an old file
+    DWORD reason;      // the error the message names
 };
 
-class SaveFailure : public FileWindow, public testing::WithParamInterface<SaveFailureCase> {};
+// A full disk as the platform reports it: a short write, then an error.
+DWORD bytesBeforeFull = 0;
+BOOL WINAPI fullDiskWrite(HANDLE file, LPCVOID bytes, DWORD count, LPDWORD written, LPOVERLAPPED overlapped) {
+    const DWORD part = std::min(count, bytesBeforeFull);
+    bytesBeforeFull -= part;
+    *written = 0;
+    if (part == 0) {
+        SetLastError(ERROR_DISK_FULL);
+        return FALSE;
+    }
+    return WriteFile(file, bytes, part, written, overlapped);
+}
 
-TEST_P(SaveFailure, IsReportedAndLeavesTheOldFileAndTheFlagClear) {
+class SaveFailure : public FileWindow, public testing::WithParamInterface<SaveFailureCase> {
+protected:
+    void TearDown() override {
+        installFileWriter(nullptr);
+        FileWindow::TearDown();
+    }
+};
+
+TEST_P(SaveFailure, IsReportedWithItsReasonAndLeavesTheOldFileAndTheFlagClear) {
     const SaveFailureCase& c = GetParam();
     const std::string target = path(c.name);
     HANDLE held = INVALID_HANDLE_VALUE;
-    if (c.heldOpen) {
-        writeBytes(target, "old");
-        held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    }
+    if (c.heldOpen || c.fullDisk) writeBytes(target, "old");
+    if (c.heldOpen) held = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (c.isFolder) CreateDirectoryA(target.c_str(), nullptr);
+    if (c.fullDisk) {
+        bytesBeforeFull = 10;
+        installFileWriter(fullDiskWrite);
+    }
+    const std::vector<std::string> before = folderListing(folder);
     typeInto(inputBox(), "1");
     copyText(calculatorState.currentFile, target.c_str());
     sendCommand(kFileSave);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     ASSERT_EQ(seenMessageBoxes().size(), 1u);
     EXPECT_EQ(seenMessageBoxes()[0].title, "Error-Save File");
-    EXPECT_EQ(seenMessageBoxes()[0].text, "Can't save the file " + target +
-                                              ".\n\nCheck that the folder exists and the file is not open in "
-                                              "another program.");
+    // The path on the first line, or on a line of its own where it is long.
+    const std::string ending = target + ".\n\n" + platformReason(c.reason);
+    const std::string& text = seenMessageBoxes()[0].text;
+    EXPECT_TRUE(text == "Can't save the file " + ending || text == "Can't save the file\n" + ending) << text;
     EXPECT_EQ(seenMessageBoxes()[0].buttons, "O");
     EXPECT_EQ(calculatorState.calculationSaved, 0);
-    EXPECT_FALSE(exists(target + ".saving"));
-    if (c.heldOpen) {
+    EXPECT_EQ(folderListing(folder), before);  // no temporary file left, no folder made
+    if (c.heldOpen || c.fullDisk) {
         EXPECT_EQ(readBytes(target), "old");
     }
 }
 
 const SaveFailureCase kSaveFailureCases[] = {
-    {"MissingFolders", "gone\\deeper\\calc.twr", false, false},
-    {"FileOpenInAnotherProgram", "held.twr", true, false},
-    {"TargetIsAFolder", "taken.twr", false, true},
+    {"MissingFolders", "gone\\deeper\\calc.twr", false, false, false, ERROR_PATH_NOT_FOUND},
+    {"FileOpenInAnotherProgram", "held.twr", true, false, false, ERROR_SHARING_VIOLATION},
+    {"TargetIsAFolder", "taken.twr", false, true, false, ERROR_ACCESS_DENIED},
+    {"FullDisk", "full.twr", false, false, true, ERROR_DISK_FULL},
 };
 
 INSTANTIATE_TEST_SUITE_P(File, SaveFailure, testing::ValuesIn(kSaveFailureCases), CaseLabel());
+
+// A path too long for one line of the box is broken into lines of its own:
+// the box fits the screen and shows every character of the path once.
+TEST_F(FileWindow, ALongPathInAMessageIsBrokenIntoLines) {
+    std::string target = path("");
+    while (target.size() < 240) target += "folder" + std::to_string(target.size()) + "\\";
+    target += "calc.twr";
+    copyText(calculatorState.currentFile, target.c_str());
+    typeInto(inputBox(), "1");
+    sendCommand(kFileSave);
+    ASSERT_EQ(seenMessageBoxes().size(), 1u);
+    const SeenMessageBox& box = seenMessageBoxes()[0];
+    EXPECT_EQ(box.title, "Error-Save File");
+    EXPECT_LE(box.width, 1024);  // a small screen, whatever this display's width
+    EXPECT_TRUE(box.textFits) << box.text;
+    std::string joined = box.text;
+    std::erase(joined, '\n');
+    EXPECT_EQ(joined, "Can't save the file" + target + "." + platformReason(ERROR_PATH_NOT_FOUND));
+}
+
+struct SafeSaveCase {
+    std::string label;
+    std::size_t pathLength;  // 0: calc.twr in the test folder
+    const char* sibling;     // a user's own file beside it, by its change
+};
+
+class SafeSave : public FileWindow, public testing::WithParamInterface<SafeSaveCase> {};
+
+// The temporary file never takes a name a file has: the user's own files
+// beside the calculation file keep their bytes, and nothing else is left.
+TEST_P(SafeSave, LeavesEveryOtherFileInTheFolderAlone) {
+    const SafeSaveCase& c = GetParam();
+    std::string target = path("calc.twr");
+    if (c.pathLength > 0) {
+        target = path("");
+        target += std::string(c.pathLength - target.size() - 4, 'a') + ".twr";
+    }
+    ASSERT_EQ(target.size(), c.pathLength > 0 ? c.pathLength : target.size());
+    const std::string sibling = std::string(c.sibling) == "~" ? target.substr(0, target.size() - 1) + "~"
+                                                             : target + c.sibling;
+    writeBytes(target, "old");
+    writeBytes(sibling, "mine");
+    ASSERT_EQ(readBytes(sibling), "mine");
+    typeInto(inputBox(), "1");
+    copyText(calculatorState.currentFile, target.c_str());
+    sendCommand(kFileSave);
+    EXPECT_TRUE(seenMessageBoxes().empty());
+    EXPECT_EQ(readBytes(target), "Marrowfieldtallymaster 1\n\n1=1\nSaved: 3/7/2008 1:09 PM\n\n");
+    EXPECT_EQ(readBytes(sibling), "mine");
+    EXPECT_EQ(folderListing(folder).size(), 2u);
+}
+
+const SafeSaveCase kSafeSaveCases[] = {
+    {"AFileNamedLikeTheTemporaryOne", 0, ".saving"},
+    {"PathOf256Characters", 256, "~"},
+    {"PathOf257Characters", 257, "~"},
+    {"PathOf259Characters", 259, "~"},
+};
+
+INSTANTIATE_TEST_SUITE_P(File, SafeSave, testing::ValuesIn(kSafeSaveCases), CaseLabel());
+
+// A Linux symbolic link in the Wine drive, made by ln itself (Wine starts
+// Linux programs); false where that cannot be done.
+bool makeLinuxLink(const std::string& linkPath, const char* pointsAt) {
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr) return false;
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
+    char* unixPath = unixName(wide);
+    if (unixPath == nullptr) return false;
+    std::string command = std::string("/bin/ln -sfn ") + pointsAt + " " + unixPath;
+    HeapFree(GetProcessHeap(), 0, unixPath);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int wait = 0; wait < 100 && !exists(linkPath); ++wait) Sleep(50);
+    return exists(linkPath);
+}
+
+// A calculation file reached through a symbolic link: the file it points at
+// gets the new text, and the link stays a link (a plain file put in its
+// place would leave the file pointed at unchanged).
+TEST_F(FileWindow, SavingThroughASymbolicLinkWritesTheFileItPointsAt) {
+    CreateDirectoryA(path("real").c_str(), nullptr);
+    writeBytes(path("real\\calc.twr"), "old");
+    if (!makeLinuxLink(path("link.twr"), "real/calc.twr")) GTEST_SKIP() << "no Linux symbolic links here";
+    ASSERT_EQ(readBytes(path("link.twr")), "old");
+    typeInto(inputBox(), "1");
+    copyText(calculatorState.currentFile, path("link.twr").c_str());
+    sendCommand(kFileSave);
+    EXPECT_TRUE(seenMessageBoxes().empty());
+    const std::string written = "Marrowfieldtallymaster 1\n\n1=1\nSaved: 3/7/2008 1:09 PM\n\n";
+    EXPECT_EQ(readBytes(path("real\\calc.twr")), written);
+    EXPECT_EQ(folderListing(folder), (std::vector<std::string>{"link.twr", "real"}));
+    EXPECT_EQ(folderListing(path("real")), (std::vector<std::string>{"calc.twr"}));
+
+    // Still a link: the next save goes through it again.
+    typeText("+2");
+    sendCommand(kFileSave);
+    EXPECT_EQ(readBytes(path("real\\calc.twr")), "Marrowfieldtallymaster 1\n\n1\n+2=3\nSaved: 3/7/2008 1:09 PM\n\n");
+}
 
 // A path as long as the system takes (MAX_PATH - 1 characters) is saved: the
 // temporary file beside it must not need a longer name.

@@ -52,11 +52,32 @@ QueuedAnswer chooseAnswer(HWND box) {
     return {IDOK, {}};
 }
 
+// Whether a message box's text, laid out as the box draws it (word breaks,
+// in the field's font), fits the field: a line without a break that is wider
+// than the field runs out of it.
+bool textFitsField(HWND field) {
+    RECT room{};
+    GetClientRect(field, &room);
+    const std::string text = windowText(field);
+    HDC context = GetDC(field);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(field, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font != nullptr ? SelectObject(context, font) : nullptr;
+    RECT needed = {0, 0, room.right, 0};
+    DrawTextA(context, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    if (previous != nullptr) SelectObject(context, previous);
+    ReleaseDC(field, context);
+    return needed.right <= room.right && needed.bottom <= room.bottom;
+}
+
 void answerBox(HWND box) {
     if (std::find(answeredBoxes.begin(), answeredBoxes.end(), box) != answeredBoxes.end()) return;
     answeredBoxes.push_back(box);
     HWND textItem = GetDlgItem(box, kMessageBoxTextId);
-    seenBoxes.push_back({windowText(box), textItem != nullptr ? windowText(textItem) : "", buttonsOf(box)});
+    RECT outer{};
+    GetWindowRect(box, &outer);
+    seenBoxes.push_back({windowText(box), textItem != nullptr ? windowText(textItem) : "", buttonsOf(box),
+                         static_cast<int>(outer.right - outer.left),
+                         textItem == nullptr || textFitsField(textItem)});
     const QueuedAnswer answer = chooseAnswer(box);
     if (!answer.fileName.empty()) {
         HWND name = GetDlgItem(box, kFileNameComboId);

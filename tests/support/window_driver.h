@@ -113,6 +113,8 @@ struct SeenMessageBox {
     std::string title;
     std::string text;     // a message box's text; empty for other dialogs
     std::string buttons;  // of O(K), C(ancel), Y(es), N(o): those it has
+    int width = 0;         // of the whole box, in pixels
+    bool textFits = true;  // the text's lines, as drawn, fit its text field
 };
 
 // Buttons (IDOK, IDYES, ...) pressed on the next dialogs, in order; when

@@ -1,9 +1,6 @@
 // The Help menu's window commands: each opens a new help window owned by the
 // main window.
 #include "help_windows.h"
-#include "window_services.h"
+#include "window_state.h"
 
-void openHelpWindow(int commandId)
-{
-    createHelpWindow(commandId, mainWindowHandle());
-}
+void openHelpWindow(int commandId) { createHelpWindow(commandId, windowState.mainWindow); }
