@@ -3,7 +3,7 @@
 #include "printing.h"
 
 #include "calculator_state.h"
-#include "saved_calculation_text.h"
+#include "date_stamp.h"
 #include "table_columns.h"
 
 #include <commdlg.h>
