@@ -43,9 +43,16 @@ HDC showPrintDialog(HWND owner) {
 
 void deleteDevice(HDC dc) { DeleteDC(dc); }
 
+// The platform's calls, in the seam's calling convention (a 32-bit build's
+// API functions are stdcall).
 int platformStartDoc(HDC dc, const DOCINFOA* document) { return StartDocA(dc, document); }
+int platformStartPage(HDC dc) { return StartPage(dc); }
+int platformEndPage(HDC dc) { return EndPage(dc); }
+int platformEndDoc(HDC dc) { return EndDoc(dc); }
+int platformAbortDoc(HDC dc) { return AbortDoc(dc); }
 
-const PrintDocumentCalls kPlatformDocument = {platformStartDoc, StartPage, EndPage, EndDoc, AbortDoc};
+const PrintDocumentCalls kPlatformDocument = {platformStartDoc, platformStartPage, platformEndPage, platformEndDoc,
+                                              platformAbortDoc};
 
 PrintDialogFunction printDialog = showPrintDialog;
 PrintReleaseFunction releaseDevice = deleteDevice;
