@@ -1,11 +1,14 @@
 // The line-list help windows (classes FuncWin and MenuWin): a fixed table of
-// lines painted with one tab stop, scrolled a whole request at a time, with
-// a Print button. All windows of one kind share one set of view values.
+// lines painted in columns measured from the texts, scrolled a whole request
+// at a time below a Print button that stays in place. All windows of one
+// kind share one set of view values.
 #include "help_texts.h"
 #include "help_windows.h"
 #include "printing.h"
+#include "table_columns.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -16,25 +19,33 @@ struct LineListView {
     int clientHeight = 0;
     int vscrollPos = 0;
     int vscrollMax = 0;
+    TableColumns columns;  // measured in the window's font
 };
 
 struct LineList {
     const char* const* lines;
     int lineCount;
     int scrollBase;       // vscrollMax = scrollBase - visible lines
-    int fixedTabStop;     // pixels; 0: five average character widths
     LineListView* view;
 };
+
+// The Print button at the top left; the text scrolls below it.
+constexpr int kPrintButtonWidth = 70;
+constexpr int kPrintButtonHeight = 25;
 
 LineListView functionView;
 LineListView menuView;
 
-const LineList kFunctionList = {functionListLines, kFunctionLineCount, 27, 60, &functionView};
-const LineList kMenuList = {menuListLines, kMenuLineCount, 65, 0, &menuView};
+const LineList kFunctionList = {functionListLines, kFunctionLineCount, 27, &functionView};
+const LineList kMenuList = {menuListLines, kMenuLineCount, 65, &menuView};
 
-int tabStop(const LineList& list)
+TextWidth widthIn(HDC dc)
 {
-    return list.fixedTabStop != 0 ? list.fixedTabStop : 5 * list.view->cxChar;
+    return [dc](std::string_view text) {
+        SIZE size = {};
+        GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
 }
 
 int linesPerPage(const LineListView& view)
@@ -42,11 +53,16 @@ int linesPerPage(const LineListView& view)
     return view.clientHeight / view.cyChar;
 }
 
-void readTextMetrics(HWND window, LineListView& view)
+// The font's metrics and the table's columns in it.
+void readTextMetrics(HWND window, const LineList& list)
 {
+    LineListView& view = *list.view;
     HDC dc = GetDC(window);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
+    view.columns = measureColumns(list.lines, list.lineCount, widthIn(dc),
+                                  kTableGapCharacters * metrics.tmAveCharWidth,
+                                  kTableIndentCharacters * metrics.tmAveCharWidth);
     ReleaseDC(window, dc);
     view.cxChar = metrics.tmAveCharWidth;
     // TMPF_FIXED_PITCH set means a variable-pitch font.
@@ -58,10 +74,10 @@ void readTextMetrics(HWND window, LineListView& view)
 LRESULT onCreate(HWND window, const LineList& list)
 {
     CreateWindowExA(0, "BUTTON", "Print", WS_CHILD | WS_VISIBLE | WS_BORDER | BS_DEFPUSHBUTTON,
-                    0, 0, 70, 25, window,
+                    0, 0, kPrintButtonWidth, kPrintButtonHeight, window,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpPrintCommand)),
                     GetModuleHandleA(nullptr), nullptr);
-    readTextMetrics(window, *list.view);
+    readTextMetrics(window, list);
     return 0;
 }
 
@@ -116,7 +132,17 @@ LRESULT onVScroll(HWND window, const LineList& list, WPARAM wParam)
         return 0;
     }
     view.vscrollPos += increment;
-    ScrollWindow(window, 0, -increment * view.cyChar, nullptr, nullptr);
+    // Only the text moves: the band of the Print button is repainted, the
+    // area below it scrolled (a whole-window scroll would move the button).
+    RECT client = {};
+    GetClientRect(window, &client);
+    RECT below = client;
+    below.top = kPrintButtonHeight;
+    ScrollWindowEx(window, 0, -increment * view.cyChar, &below, &below, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
+    RECT band = client;
+    band.left = kPrintButtonWidth;
+    band.bottom = kPrintButtonHeight;
+    InvalidateRect(window, &band, TRUE);
     SetScrollPos(window, SB_VERT, view.vscrollPos, TRUE);
     return 0;
 }
@@ -130,11 +156,12 @@ LRESULT onPaint(HWND window, const LineList& list)
     const int bottom = static_cast<int>(paint.rcPaint.bottom);
     const int first = std::max(0, view.vscrollPos + top / view.cyChar - 1);
     const int end = std::min(list.lineCount, view.vscrollPos + bottom / view.cyChar);
-    const int stop = tabStop(list);
+    const TextWidth width = widthIn(dc);
     for (int i = first; i < end; ++i) {
-        const char* line = list.lines[i];
-        TabbedTextOutA(dc, view.cxChar, (i - view.vscrollPos + 1) * view.cyChar,
-                       line, lstrlenA(line), 1, &stop, view.cxChar);
+        const int y = (i - view.vscrollPos + 1) * view.cyChar;
+        for (const PlacedField& field : placeRow(view.columns, list.lines[i], width)) {
+            TextOutA(dc, view.cxChar + field.x, y, field.text.data(), static_cast<int>(field.text.size()));
+        }
     }
     EndPaint(window, &paint);
     return 0;

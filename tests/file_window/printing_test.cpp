@@ -4,6 +4,7 @@
 #include "case_label.h"
 #include "printed_page.h"
 #include "printing.h"
+#include "window_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -62,15 +63,78 @@ const CalculationsCase kCalculationsCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Print, CalculationsPrintout, testing::ValuesIn(kCalculationsCases), CaseLabel());
 
-TEST_F(Printouts, LineTableTabStopIsFiveAverageCharactersFromTheOrigin) {
-    const char* lines[] = {"a\tb", "\tc"};
+// Descriptions after one or two tabs and continuation rows share one column
+// past the widest name; the names share the indent.
+TEST_F(Printouts, LineTableColumnsLineUpPastTheWidestName) {
+    const char* lines[] = {"Head:", "\tCopy:\tA", "\tCut:\t\tB", "\t\t\tC", "\tLonger Name:\tD"};
     CapturedPrintout printout;
-    printLineTable(lines, kOwner, 2);
-    const std::vector<PrintedText> drawn = printout.texts();
-    ASSERT_EQ(drawn.size(), 4u);  // the header, "a", "b" and "c"
-    EXPECT_EQ(drawn[0].text, "Marrowfield  " + kPrintedLine);
-    for (int i : {2, 3}) EXPECT_EQ(drawn[i].x, 100 + printout.tabStop()) << drawn[i].text;
-    EXPECT_EQ(drawn[3].y, 100 + 2 * printout.lineHeight());
+    printLineTable(lines, kOwner, 5);
+    std::map<std::string, PrintedText> drawn;
+    for (const PrintedText& piece : printout.texts()) drawn[piece.text] = piece;
+    ASSERT_EQ(drawn.size(), 9u);  // the header and eight fields
+    EXPECT_EQ(drawn["Head:"].x, 100);
+    EXPECT_GT(drawn["Copy:"].x, 100);
+    EXPECT_EQ(drawn["Cut:"].x, drawn["Copy:"].x);
+    EXPECT_EQ(drawn["Longer Name:"].x, drawn["Copy:"].x);
+    for (const char* text : {"B", "C", "D"}) EXPECT_EQ(drawn[text].x, drawn["A"].x) << text;
+    EXPECT_GT(drawn["A"].x, drawn["Longer Name:"].x + 12 * (printout.tabStop() / 5));
+    EXPECT_EQ(drawn["D"].y, 100 + 5 * printout.lineHeight());
+}
+
+TEST_F(Printouts, FontIsOfFixedPitchAndAboutTenPoints) {
+    CapturedPrintout printout;
+    printText("iiii\r\nWWWW", kOwner);
+    EXPECT_TRUE(printout.fixedPitch());
+    const HDC screen = GetDC(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    // 10 points: 10/72 inch of character height, line height a little more.
+    EXPECT_GE(printout.lineHeight() * 72, 10 * pixelsPerInch);
+    EXPECT_LE(printout.lineHeight() * 72, 14 * pixelsPerInch);
+}
+
+// Every line printed, in order, across as many pages as it takes; a line
+// wider than the page goes on on the next line.
+TEST_F(Printouts, ThirtySavedCalculationsGoOnOnNewPagesAndEndWithThePresentOne) {
+    CalculatorState& s = calculatorState;
+    const std::string longTerm(120, '7');
+    std::vector<std::string> expected = {"Marrowfield"};
+    for (int i = 1; i <= 30; ++i) {
+        const std::string term = i == 15 ? longTerm : std::to_string(i);
+        s.savedCalculations[++s.savedCount] = term + "=" + term + "\nSaved: 3/7/2008 1:0" + std::to_string(i % 10) + " PM";
+        expected.push_back("");
+        expected.push_back(term + "=" + term);
+        expected.push_back("Saved: 3/7/2008 1:0" + std::to_string(i % 10) + " PM");
+    }
+    copyText(s.boxStore[s.boxCount++], "+5");
+    copyText(s.inputText, "3");
+    copyText(s.resultText, "8");
+    expected.insert(expected.end(), {"", "+5", "3=8", kPrintedLine});
+    CapturedPrintout printout;
+    printCalculations(kOwner);
+    const std::map<int, std::string> page = printout.pageLines();
+    // Read back in line order: wrapped pieces of one line join up again.
+    std::vector<std::string> read;
+    int next = 0;
+    for (const auto& [line, text] : page) {
+        for (; next < line; ++next) read.push_back("");
+        read.push_back(text);
+        ++next;
+    }
+    std::vector<std::string> joined;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (read[i].size() > 100 && i + 1 < read.size() && !read[i + 1].empty() && read[i + 1][0] == '7') {
+            read[i + 1] = read[i] + read[i + 1];
+            continue;
+        }
+        joined.push_back(read[i]);
+    }
+    EXPECT_EQ(joined, expected);
+    EXPECT_GT(static_cast<int>(read.size()), static_cast<int>(expected.size()));  // the long line wrapped
+    const int pages = (static_cast<int>(read.size()) + printout.linesPerPage() - 1) / printout.linesPerPage();
+    EXPECT_GE(pages, 2);
+    EXPECT_EQ(printout.pagesStarted(), pages);
+    EXPECT_TRUE(printout.documentEnded());
 }
 
 std::string numberedLines(int count) {
@@ -126,5 +190,45 @@ TEST_F(Printouts, CancelledDialogPrintsNothingAndChangesNothing) {
     EXPECT_EQ(calculatorState.savedCalculations[1], "1=1\nSaved: x");
     EXPECT_STREQ(calculatorState.inputText, "7");
 }
+
+struct FailureCase {
+    std::string label;
+    PrintFailure failure;
+    const char* named;  // in the message
+    bool anyDrawn;
+};
+
+class PrintFailures : public testing::Test, public testing::WithParamInterface<FailureCase> {};
+
+// A refused document or page is reported in a "Print Error" box naming the
+// call, and changes nothing.
+TEST_P(PrintFailures, ShowAPrintErrorAndChangeNothing) {
+    ASSERT_NE(startCalculatorWindow(), nullptr);
+    CalculatorState& s = calculatorState;
+    for (int i = 1; i <= 30; ++i) s.savedCalculations[++s.savedCount] = std::to_string(i) + "=" + std::to_string(i);
+    copyText(s.inputText, "7");
+    {
+        CapturedPrintout printout(false, GetParam().failure);
+        answerMessageBoxes({IDOK});
+        printCalculations(kOwner);
+        EXPECT_EQ(printout.documentEnded(), false);
+        EXPECT_EQ(printout.documentAborted(), GetParam().failure != PrintFailure::startDoc);
+        EXPECT_EQ(!printout.texts().empty(), GetParam().anyDrawn);
+        ASSERT_EQ(seenMessageBoxes().size(), 1u);
+        EXPECT_EQ(seenMessageBoxes()[0].title, "Print Error");
+        EXPECT_NE(seenMessageBoxes()[0].text.find(GetParam().named), std::string::npos) << seenMessageBoxes()[0].text;
+    }
+    EXPECT_EQ(s.savedCount, 30);
+    EXPECT_STREQ(s.inputText, "7");
+    closeCalculatorWindow();
+}
+
+const FailureCase kFailureCases[] = {
+    {"StartDocRefused", PrintFailure::startDoc, "StartDoc", false},
+    {"FirstStartPageRefused", PrintFailure::firstPage, "StartPage", false},
+    {"SecondStartPageRefused", PrintFailure::secondPage, "StartPage", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Print, PrintFailures, testing::ValuesIn(kFailureCases), CaseLabel());
 
 } // namespace

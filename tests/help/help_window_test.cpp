@@ -8,6 +8,7 @@
 #include "printed_page.h"
 #include "window_driver.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -129,12 +130,12 @@ TEST_F(HelpWindows, ClosingAnyHelpWindowGivesTheCaretBackToItsBox) {
 
 // ---- Printing -------------------------------------------------------------
 
-// A row as the page shows it: its leading tabs, then its tab pieces, empty
-// ones left out, joined by "|".
+// A row as the page shows it: its tab pieces, empty ones left out, joined by
+// "|" (the table's columns are checked on their own).
 std::string tabPieces(const std::string& row) {
     const std::size_t indent = row.find_first_not_of('\t');
     if (indent == std::string::npos) return "";
-    std::string joined = row.substr(0, indent);
+    std::string joined;
     for (std::size_t i = indent; i < row.size(); ++i) {
         if (row[i] == '\t') continue;
         if (i > indent && row[i - 1] == '\t') joined += '|';
@@ -200,7 +201,7 @@ TEST_P(HelpPrinting, PrintsTheWholeTextUnderItsHeader) {
         }
         EXPECT_EQ(printout.dialogCalls(), 1);
         EXPECT_EQ(printout.dialogOwner(), help);
-        EXPECT_EQ(printout.pageLines(), c.page) << "time " << time;
+        EXPECT_EQ(printout.pageLines(false), c.page) << "time " << time;
     }
 }
 
@@ -235,6 +236,119 @@ HWND openAtTop(int commandId) {
     EXPECT_NE(help, nullptr);
     thumbTo(help, 0);
     return help;
+}
+
+// ---- Columns and the Print button ------------------------------------------
+
+// Where the ink of each column of a painted row begins: the first ink, and
+// every ink after a blank stretch of at least `gap` pixels.
+std::vector<int> columnStarts(const ScreenPicture& picture, int top, int height, int gap) {
+    const unsigned background = picture.pixels[static_cast<std::size_t>(top) * picture.width + picture.width - 20];
+    std::vector<int> starts;
+    int blank = gap;
+    for (int x = 0; x < picture.width - 20; ++x) {  // the scroll bar left out
+        bool ink = false;
+        for (int y = top; y < top + height && y < picture.height; ++y) {
+            ink = ink || picture.pixels[static_cast<std::size_t>(y) * picture.width + x] != background;
+        }
+        if (ink && blank >= gap) starts.push_back(x);
+        blank = ink ? 0 : blank + 1;
+    }
+    return starts;
+}
+
+int averageCharacterWidth(HWND help) {
+    HDC dc = GetDC(help);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    ReleaseDC(help, dc);
+    return metrics.tmAveCharWidth;
+}
+
+// The painted rows of a tall window at the top of its table, by row number.
+std::map<int, std::vector<int>> paintedColumns(HWND help, int rowCount) {
+    const int lineHeight = fontLineHeight(help);
+    MoveWindow(help, 100, 0, 900, std::min(740, (rowCount + 2) * lineHeight + 60), TRUE);
+    SendMessageA(help, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0);
+    RedrawWindow(help, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    settleScreen();
+    const ScreenPicture picture = captureClientArea(help);
+    std::map<int, std::vector<int>> rows;
+    for (int i = 1; i < rowCount && (i + 2) * lineHeight <= picture.height; ++i) {
+        rows[i] = columnStarts(picture, (i + 1) * lineHeight, lineHeight, 2 * averageCharacterWidth(help));
+    }
+    return rows;
+}
+
+// Ink begins a pixel or two after a column's x, by the letter's shape.
+bool sameColumn(int a, int b, HWND help) { return std::abs(a - b) <= averageCharacterWidth(help) / 3; }
+
+bool sameColumns(const std::vector<int>& a, const std::vector<int>& b, HWND help) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        if (!sameColumn(a[k], b[k], help)) return false;
+    }
+    return true;
+}
+
+// Every item row of the menu list starts its name at one x and its
+// description (after one or two tabs, or three on a continuation row) at
+// another, whatever the name's width.
+TEST_F(HelpWindows, MenuRowsLineUpTheirDescriptions) {
+    HWND help = openAtTop(17);
+    const std::map<int, std::vector<int>> rows = paintedColumns(help, kMenuLineCount);
+    ASSERT_GT(rows.size(), 30u);
+    std::vector<int> descriptionStarts;
+    for (const auto& [i, starts] : rows) {
+        const std::string row = menuListLines[i];
+        if (row.rfind("\t\t\t", 0) == 0) {
+            ASSERT_EQ(starts.size(), 1u) << row;
+            descriptionStarts.push_back(starts[0]);
+        } else if (row.rfind("\t", 0) == 0 && std::count(row.begin(), row.end(), '\t') >= 2) {
+            ASSERT_EQ(starts.size(), 2u) << row;
+            descriptionStarts.push_back(starts[1]);
+        }
+    }
+    ASSERT_GT(descriptionStarts.size(), 25u);
+    const auto [least, most] = std::minmax_element(descriptionStarts.begin(), descriptionStarts.end());
+    EXPECT_TRUE(sameColumn(*least, *most, help)) << "descriptions start from x " << *least << " to " << *most;
+}
+
+// The function rows' columns (name, short name, description, note) each
+// start at one x in every row, however wide 'Tangent' or 'Inverse-tangent'.
+TEST_F(HelpWindows, FunctionRowsLineUpTheirColumns) {
+    HWND help = openAtTop(16);
+    const std::map<int, std::vector<int>> rows = paintedColumns(help, kFunctionLineCount);
+    ASSERT_GT(rows.size(), 17u);
+    const std::vector<int> full = rows.at(5);  // 'sin': four columns
+    ASSERT_EQ(full.size(), 4u);
+    for (int i = 6; i <= 10; ++i) {
+        EXPECT_TRUE(sameColumns(rows.at(i), full, help)) << functionListLines[i];
+    }
+    for (int i = 11; i <= 17; ++i) {
+        const std::vector<int>& starts = rows.at(i);
+        ASSERT_GE(starts.size(), 2u) << functionListLines[i];
+        EXPECT_TRUE(sameColumn(starts.front(), full[0], help)) << functionListLines[i];
+        EXPECT_TRUE(sameColumn(starts.back(), full[2], help)) << functionListLines[i];  // the description
+    }
+}
+
+// Scrolling moves the text below the Print button; the button stays, and
+// what the screen shows is what a fresh paint gives.
+TEST_F(HelpWindows, PrintButtonStaysWhileTheTextScrolls) {
+    for (int commandId : {16, 17}) {
+        HWND help = openAtTop(commandId);
+        const std::vector<HWND> buttons = childrenWithId(help, kHelpPrintCommand);
+        ASSERT_EQ(buttons.size(), 1u);
+        const ClientRect before = clientRectOf(buttons[0], help);
+        for (int i = 0; i < 3; ++i) pressKey(help, VK_DOWN);
+        pressKey(help, VK_UP);
+        ASSERT_EQ(scrollPosition(help), 2);
+        EXPECT_EQ(clientRectOf(buttons[0], help), before) << commandId;
+        EXPECT_EQ(stalePixelCount(help), 0) << commandId;
+        SendMessageA(help, WM_CLOSE, 0, 0);
+        pumpMessages();
+    }
 }
 
 TEST_F(HelpWindows, ScrollRangeIsTheBaseLessTheVisibleLines) {

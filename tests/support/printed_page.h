@@ -16,14 +16,19 @@ struct PrintedText {
     int x;
     int y;
     std::string text;
+    int page;  // from 0
 };
+
+// A document call that the printer refuses while a CapturedPrintout exists.
+enum class PrintFailure { none, startDoc, firstPage, secondPage };
 
 // While one exists, printouts draw on a metafile (or, when cancelled, get no
 // context as if the user cancelled the dialog) and the clock reads
-// 3/7/2008 1:09 PM.
+// 3/7/2008 1:09 PM. Each StartPage leaves a mark on the metafile, so the
+// pages can be told apart.
 class CapturedPrintout {
 public:
-    explicit CapturedPrintout(bool cancelled = false);
+    explicit CapturedPrintout(bool cancelled = false, PrintFailure failure = PrintFailure::none);
     ~CapturedPrintout();
     CapturedPrintout(const CapturedPrintout&) = delete;
     CapturedPrintout& operator=(const CapturedPrintout&) = delete;
@@ -34,10 +39,19 @@ public:
     // The printer font's line height and the tab stop (5 average widths).
     int lineHeight() const;
     int tabStop() const;
-    // The text records of the page in drawing order.
+    // Lines on one page of the metafile's reference device, and whether the
+    // printouts' font is of fixed pitch there.
+    int linesPerPage() const;
+    bool fixedPitch() const;
+    int pagesStarted() const;
+    bool documentEnded() const;
+    bool documentAborted() const;
+    // The text records of the pages in drawing order.
     std::vector<PrintedText> texts() const;
-    // Page line number -> the text drawn on it: one tab per tab stop before
-    // its first piece, the pieces joined by "|". Every piece must lie on a
-    // line position and every line start on a tab position from x 100.
-    std::map<int, std::string> pageLines() const;
+    // Page line number -> the text drawn on it: the pieces joined by "|",
+    // with `tabbed` one tab per tab stop before the first piece. Every piece
+    // must lie on a line position and, with `tabbed`, every line start on a
+    // tab position from x 100. Lines of later pages are numbered on from the
+    // end of the page before (linesPerPage() to a page).
+    std::map<int, std::string> pageLines(bool tabbed = true) const;
 };
