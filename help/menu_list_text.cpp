@@ -25,7 +25,7 @@ const char* const menuListLines[] = {
     "\tSave As:\tA new file name and path can be entered in the window.",
     "\t\t\tUnlike the 'Save' menu item, 'Save As' gives a warning before",
     "\t\t\toverwriting a file.",
-    "\tPrint:\tPrints the saved calculations and the present one on one page.",
+    "\tPrint:\tPrints the saved calculations and the present one, on more pages as needed.",
     "\tExit:\tReminds you to save: Yes goes back so that you can save first,",
     "\t\t\tNo ends the program.",
     "",
