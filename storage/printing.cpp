@@ -314,7 +314,7 @@ void printText(const char* text, HWND owner) {
     if (!openPage(owner, page)) return;
     drawLine(page, printedLine("Marrowfieldtallymaster  Printed: "));
     skipLine(page);
-    forEachLine(text != nullptr ? text : "", kMaxPrintedTextLines,
+    forEachLine(text != nullptr ? text : "", INT_MAX,
                 [&](const std::string& piece) { drawLine(page, piece, true); });
     closePage(page);
 }

@@ -21,9 +21,6 @@ void printText(const char* text, HWND owner);
 // resolution. The caller deletes it.
 HFONT createPrintFont(HDC dc);
 
-// At most this many lines of a text printout's text are drawn.
-constexpr int kMaxPrintedTextLines = 99;
-
 // The print dialog: returns a device context to draw the pages on, or
 // null when the user cancels. The printouts delete the context when done.
 // Tests install their own to draw on a metafile; null restores PrintDlgA.

@@ -169,7 +169,8 @@ const TextCase kTextCases[] = {
     {"LastLineWithoutLineEnd", "first\r\nlast one.", {{2, "first"}, {3, "last one."}}},
     {"EmptyLinesStayEmpty", "a\r\n\r\n\r\nb\r\n", {{2, "a"}, {5, "b"}}},
     {"BareLineFeedsAndTabs", "x\ty\nz", {{2, "x|y"}, {3, "z"}}},
-    {"CutAfterNinetyNineLines", numberedLines(140), numberedBody(99)},
+    // Every line, on as many pages as it takes (a text was once cut after 99).
+    {"EveryLineOfALongText", numberedLines(140), numberedBody(140)},
     {"EmptyText", "", {}},
 };
 
