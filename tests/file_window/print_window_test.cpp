@@ -8,6 +8,7 @@
 #include "help_windows.h"
 #include "printing.h"
 #include "saved_calculation_text.h"
+#include "text_lines.h"
 #include "window_driver.h"
 
 #include <algorithm>
@@ -201,17 +202,6 @@ TEST(PrintWindow, FilePrintReachesThePdfPrinter) {
     const std::vector<std::string> expected = {"Marrowfield", "5", "+3=8", printed};
     EXPECT_EQ(pdfLines(pdf), expected);
     DeleteFileA(onDriveZ(pdf).c_str());
-}
-
-std::vector<std::string> crLfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, at - start));
-        start = at + 2;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
 }
 
 // 30 saved calculations, one with a 120-digit term, and the present one.

@@ -6,6 +6,7 @@
 #include "help_texts.h"
 #include "help_windows.h"
 #include "printed_page.h"
+#include "text_lines.h"
 #include "window_driver.h"
 
 #include <algorithm>
@@ -151,17 +152,6 @@ std::map<int, std::string> expectedPage(const char* header, const std::vector<st
         if (!tabPieces(rows[i]).empty()) page[firstLine + static_cast<int>(i)] = tabPieces(rows[i]);
     }
     return page;
-}
-
-std::vector<std::string> crLfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", start)) {
-        lines.push_back(text.substr(start, at - start));
-        start = at + 2;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
 }
 
 struct PrintCase {
