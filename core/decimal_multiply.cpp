@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
     DecimalNumber special;
@@ -32,13 +33,17 @@ DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
         // digit, or the widest partial product of an empty multiplicand.
         product.digits.assign(b.digits.empty() ? 1 : std::max<std::size_t>(1, b.digits.size() - 1), 0);
     } else {
-        const DigitRun exact = exactProductDigits(digits, b.digits);
+        DigitRun exact = exactProductDigits(digits, b.digits);
         const std::size_t widest = digits.size() + b.digits.size() - 1;
-        const std::size_t width = std::max(widest, exact.size());
 
-        // 2. Digits most significant first, zero-padded to the width.
-        product.digits.assign(width - exact.size(), 0);
-        product.digits.insert(product.digits.end(), exact.begin(), exact.end());
+        // 2. Digits most significant first, zero-padded to the width (the
+        // exact digits are taken over as they are when they fill it).
+        if (exact.size() >= widest) {
+            product.digits = std::move(exact);
+        } else {
+            product.digits.assign(widest - exact.size(), 0);
+            product.digits.insert(product.digits.end(), exact.begin(), exact.end());
+        }
     }
 
     // 3. Scale, and no fewer digits than the scale.
