@@ -56,14 +56,15 @@ DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
     if (specialOperandResult(*this, b, special)) return special;
     const bool negative = (sign == '-') != (b.sign == '-');
 
-    // 1. Divisor and dividend without leading zeros.
-    DigitRun divisor = b.digits;
-    stripLeadingZeros(divisor);
+    // 1. Divisor and dividend without leading zeros. The divisor and the
+    //    window below are scratch runs whose storage one division leaves to
+    //    the next.
+    static DigitRun divisor;
+    divisor.assign(b.digits.begin() + static_cast<std::ptrdiff_t>(firstNonZero(b.digits)), b.digits.end());
     if (divisor.empty()) return errorState(); // division by zero has no value
     if (isZero()) return fromInt(0);
-    DigitRun dividend = digits;
-    stripLeadingZeros(dividend);
-    const std::int64_t nN = static_cast<std::int64_t>(dividend.size());
+    const std::size_t dividendStart = firstNonZero(digits);
+    const std::int64_t nN = static_cast<std::int64_t>(digits.size() - dividendStart);
     const std::int64_t nD = static_cast<std::int64_t>(divisor.size());
     const std::int64_t steps = std::max<std::int64_t>(0, static_cast<std::int64_t>(workingPlaces) + 4);
 
@@ -72,8 +73,10 @@ DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
     //    so the steps' digits are those of floor(W / divisor) written in
     //    `steps` digits, W being the dividend's first nD + steps - 1 digits.
     if (steps == 0) return fromInt(0);
-    DigitRun window(static_cast<std::size_t>(nD + steps - 1), 0);
-    std::copy_n(dividend.begin(), std::min<std::int64_t>(nN, nD + steps - 1), window.begin());
+    static DigitRun window;
+    window.assign(static_cast<std::size_t>(nD + steps - 1), 0);
+    std::copy_n(digits.begin() + static_cast<std::ptrdiff_t>(dividendStart),
+                std::min<std::int64_t>(nN, nD + steps - 1), window.begin());
     DecimalNumber quotient;
     quotient.digits = quotientDigits(window, divisor, static_cast<std::size_t>(steps));
     if (firstNonZero(quotient.digits) == quotient.digits.size()) return fromInt(0);

@@ -1,6 +1,7 @@
 // DecimalNumber to and from text: fromText, toText with its groupings, toInteger.
 #include "decimal_number.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -76,12 +77,19 @@ std::string DecimalNumber::toText(int groupWidth) const {
     const std::size_t pad = shown - digits.size();
     const std::size_t pointBefore = shown - static_cast<std::size_t>(scale);
 
-    std::string plain;
-    plain.reserve(shown + 2);
-    if (sign == '-') plain += '-';
-    for (std::size_t i = 0; i < shown; ++i) {
-        if (scale > 0 && i == pointBefore) plain += '.';
-        plain += static_cast<char>('0' + (i < pad ? 0 : digits[i - pad]));
+    // Written in place: a sign, the shown digits (the padding zeros are
+    // there from the start) and a point when scale > 0, which puts it
+    // before digit pointBefore < shown.
+    std::string plain(shown + (sign == '-' ? 1 : 0) + (scale > 0 ? 1 : 0), '0');
+    char* out = plain.data() + (sign == '-' ? 1 : 0);
+    if (sign == '-') plain[0] = '-';
+    const std::size_t split = scale > 0 ? pointBefore : shown;
+    for (std::size_t i = pad; i < split; ++i) out[i] = static_cast<char>('0' + digits[i - pad]);
+    if (scale > 0) {
+        out[pointBefore] = '.';
+        for (std::size_t i = std::max(pad, pointBefore); i < shown; ++i) {
+            out[i + 1] = static_cast<char>('0' + digits[i - pad]);
+        }
     }
 
     if (groupWidth > 0) return groupText(plain, sign == '-', groupWidth, ' ');

@@ -19,7 +19,13 @@ bool isWhitespace(unsigned char c) {
 }
 
 bool isOperatorCharacter(unsigned char c) {
-    return c != '\0' && std::strchr("+-*/%^=()'\\>", c) != nullptr;
+    switch (c) {
+    case '+': case '-': case '*': case '/': case '%': case '^': case '=':
+    case '(': case ')': case '\'': case '\\': case '>':
+        return true;
+    default:
+        return false;
+    }
 }
 
 // The end of the text counts as a delimiter; a line feed does not.
@@ -30,7 +36,12 @@ bool isDelimiter(unsigned char c) {
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 bool isOperandStarter(unsigned char c) {
-    return isDigit(c) || (c != '\0' && std::strchr(".prExXyYzZ", c) != nullptr);
+    switch (c) {
+    case '.': case 'p': case 'r': case 'E': case 'x': case 'X': case 'y': case 'Y': case 'z': case 'Z':
+        return true;
+    default:
+        return isDigit(c);
+    }
 }
 
 bool isLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -66,16 +77,16 @@ DecimalNumber twoArgumentArcTangent(const DecimalNumber& y, const DecimalNumber&
 
 // ---- Entry --------------------------------------------------------------------------
 
-DecimalNumber ExpressionParser::evaluate(const char* text, int angleMode, DecimalNumber x,
-                                         DecimalNumber y, DecimalNumber z) {
+DecimalNumber ExpressionParser::evaluate(const char* text, int angleMode, const DecimalNumber& x,
+                                         const DecimalNumber& y, const DecimalNumber& z) {
     initPiConstant();
     position = text != nullptr ? text : "";
     depth = 0;
     tooDeep = false;
     evaluationContext.angleMode = angleMode;
-    evaluationContext.x = std::move(x);
-    evaluationContext.y = std::move(y);
-    evaluationContext.z = std::move(z);
+    evaluationContext.x = x;
+    evaluationContext.y = y;
+    evaluationContext.z = z;
 
     nextToken();
     if (tokenText.empty()) return DecimalNumber::fromText("0");

@@ -35,8 +35,11 @@ struct ExpressionParser {
     // Sets the evaluation context and evaluates text (null reads as empty).
     // An empty first token gives fromText("0"); tokens left after the sum
     // are ignored; nesting past kMaxNestingDepth gives the error state.
-    DecimalNumber evaluate(const char* text, int angleMode, DecimalNumber x, DecimalNumber y,
-                           DecimalNumber z);
+    // x, y and z are copied into the context's own numbers, whose storage
+    // is reused from one evaluation to the next; none of them may be one of
+    // the context's numbers.
+    DecimalNumber evaluate(const char* text, int angleMode, const DecimalNumber& x,
+                           const DecimalNumber& y, const DecimalNumber& z);
 
     // Scans the next token into tokenText and tokenKind.
     void nextToken();

@@ -8,6 +8,7 @@
 #include "platform_seam.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -85,7 +86,7 @@ void recalculateOnce() {
     // A recalculation that finished meanwhile has shown the newer answer.
     if (finishedRecalculations != finishedBefore) return;
     ++finishedRecalculations;
-    result = roundToDecimals(result, state.displayDecimals);
+    result = roundToDecimals(std::move(result), state.displayDecimals);
 
     // An answer whose text (with its grouping) does not fit is not shown cut.
     std::string text = result.toText(state.groupMode);

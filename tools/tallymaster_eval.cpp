@@ -208,6 +208,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // Timing: answers are written in blocks instead of one system call per
+    // line, so the kernel's work between two lines stays out of the next
+    // recalculation's caches. Without --time each answer is out before the
+    // next line is read, for a program that talks to this one line by line.
+    if (options.time) std::cin.tie(nullptr);
     resetCalculatorState();
     CalculatorState& state = calculatorState;
     state.displayDecimals = options.displayDecimals;

@@ -14,8 +14,7 @@ struct StartUpState {
 void copyText(char* buffer, std::size_t capacity, const char* text) {
     if (buffer == nullptr || capacity == 0) return;
     if (text == nullptr) text = "";
-    std::size_t length = 0;
-    while (length + 1 < capacity && text[length] != '\0') ++length;
+    const std::size_t length = strnlen(text, capacity - 1);
     std::memmove(buffer, text, length);
     buffer[length] = '\0';
 }

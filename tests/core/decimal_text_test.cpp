@@ -83,6 +83,9 @@ const GroupingCase kGroupingCases[] = {
     {"NegativeSixDigits", fromForm("-123456/0"), "-123456", "-1 23456", "-123,456"},
     {"EmptyDigits", fromForm("+/0"), "0", "0", "0"},
     {"NegativeZero", fromForm("-0/0"), "-0", "-0", "-0"},
+    // Fewer digits than the scale: written as if zero-padded in front.
+    {"DigitsShorterThanScale", fromForm("-25/7"), "-.0000025", "-.00000 25", "-.000 002 5"},
+    {"EmptyDigitsWithScale", fromForm("+/2"), ".00", ".00", ".00"},
     // The states are written without digits or sign.
     {"Error", DecimalNumber::errorState(), "ERROR", "ERROR", "ERROR"},
     {"NegativeError", negated(DecimalNumber::errorState()), "ERROR", "ERROR", "ERROR"},
