@@ -24,6 +24,7 @@
 #include "calculation_file_messages.h"
 #include "calculation_file_text.h"
 #include "calculator_state.h"
+#include "display_choices.h"
 #include "platform_seam.h"
 #include "recalculation.h"
 
@@ -38,13 +39,22 @@
 
 namespace {
 
-const char kUsage[] =
-    "usage: tallymaster-eval [--decimals 0|10|20|30|40|50|all] [--group none|commas|5]"
-    " [--radians] [--x TEXT] [--y TEXT] [--z TEXT] [--time] [--file F.twr]\n";
+// "usage: tallymaster-eval [--decimals 0|10|...|all] [--group none|commas|5] ...",
+// the words of the Display choices taken from their table.
+std::string usageText() {
+    std::string words[2];
+    for (std::size_t i = 0; i < kDisplayChoiceCount; ++i) {
+        std::string& list = words[kDisplayChoices[i].kind == kDecimalsChoice ? 0 : 1];
+        if (!list.empty()) list += '|';
+        list += kDisplayChoices[i].optionWord;
+    }
+    return "usage: tallymaster-eval [--decimals " + words[0] + "] [--group " + words[1] +
+           "] [--radians] [--x TEXT] [--y TEXT] [--z TEXT] [--time] [--file F.twr]\n";
+}
 
 struct Options {
-    int displayDecimals = 10;
-    int groupMode = 0;
+    int displayDecimals = startingDecimals().value;
+    int groupMode = kDisplayChoices[0].value; // No Group
     int angleInDegrees = 1;
     std::string variables[3] = {"0.0", "0.0", "0.0"};
     bool time = false;
@@ -52,25 +62,12 @@ struct Options {
     std::string file;
 };
 
-bool readDecimals(const std::string& word, int& decimals) {
-    if (word == "all") {
-        decimals = -1;
-        return true;
-    }
-    for (int choice : {0, 10, 20, 30, 40, 50}) {
-        if (word == std::to_string(choice)) {
-            decimals = choice;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool readGroup(const std::string& word, int& group) {
-    if (word == "none") group = 0;
-    else if (word == "commas") group = -1;
-    else if (word == "5") group = 5;
-    else return false;
+// The value of the Display choice of the given kind named word; false when
+// there is none.
+bool readChoice(DisplayChoiceKind kind, const std::string& word, int& value) {
+    const DisplayChoice* choice = findDisplayChoiceByWord(kind, word.c_str());
+    if (choice == nullptr) return false;
+    value = choice->value;
     return true;
 }
 
@@ -108,7 +105,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
         bool matched = false;
         if (!optionValue(arg, "--decimals", argc, argv, i, value, matched)) return false;
         if (matched) {
-            if (!readDecimals(value, options.displayDecimals)) return false;
+            if (!readChoice(kDecimalsChoice, value, options.displayDecimals)) return false;
             continue;
         }
         if (!optionValue(arg, "--file", argc, argv, i, value, matched)) return false;
@@ -119,7 +116,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
         }
         if (!optionValue(arg, "--group", argc, argv, i, value, matched)) return false;
         if (matched) {
-            if (!readGroup(value, options.groupMode)) return false;
+            if (!readChoice(kGroupingChoice, value, options.groupMode)) return false;
             continue;
         }
         const char* variableOptions[3] = {"--x", "--y", "--z"};
@@ -204,7 +201,7 @@ int checkFile(const std::string& path) {
 int main(int argc, char** argv) {
     Options options;
     if (!parseOptions(argc, argv, options)) {
-        std::cerr << kUsage;
+        std::cerr << usageText();
         return 2;
     }
 

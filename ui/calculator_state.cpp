@@ -1,6 +1,8 @@
 // The process-wide calculator state record and its start-up values.
 #include "calculator_state.h"
 
+#include "display_choices.h"
+
 #include <cstring>
 
 CalculatorState calculatorState;
@@ -33,7 +35,7 @@ void resetCalculatorState() {
     s.savedCount = 0;
     s.calculationSaved = 1;
     s.currentFile[0] = '\0';
-    s.displayDecimals = 10;
-    s.groupMode = 0;
+    s.displayDecimals = startingDecimals().value;
+    s.groupMode = kDisplayChoices[0].value; // No Group
     s.angleInDegrees = 1;
 }

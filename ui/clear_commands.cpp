@@ -7,6 +7,8 @@
 #include "layout.h"
 #include "window_state.h"
 
+#include <cstring>
+
 namespace {
 
 // Saves the present calculation; false when the list is full ("At Limit"
@@ -46,6 +48,6 @@ void clearSaveCommand() {
     // inputText is the filtered copy of what the input box now holds.
     copyText(calculatorState.inputText, calculatorState.resultText);
     filterInputText(calculatorState.inputText);
-    caretShuffle();
+    moveInputCaretRight(static_cast<int>(std::strlen(calculatorState.resultText)));
     finishCommand();
 }

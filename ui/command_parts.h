@@ -11,9 +11,12 @@ void clearSaveCommand();
 void saveMemory(int n);
 void recallMemory(int n);
 
-// Display and Trig choices.
-void setGrouping(int groupMode);
-void setDecimals(int commandId);
+// Display and Trig choices. The show functions set the label and the state
+// only (the window's start uses them); the others also recalculate.
+struct DisplayChoice;
+void showDecimals(const DisplayChoice& choice);
+void showAngleUnit(int inDegrees);
+void applyDisplayChoice(const DisplayChoice& choice);
 void setAngleUnit(int inDegrees);
 
 // Variables menu and the Save to X/Y/Z buttons (index 0..2).

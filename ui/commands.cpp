@@ -1,31 +1,29 @@
 // runCommand: each command identifier to the one function that carries it out.
 #include "commands.h"
 
-#include "file_commands.h"
 #include "calculator_state.h"
 #include "command_parts.h"
 #include "control_ids.h"
+#include "display_choices.h"
+#include "file_commands.h"
 #include "help_windows.h"
 #include "printing.h"
 #include "recalculation.h"
 #include "window_services.h"
 #include "window_state.h"
 
-#include <cstring>
-
 void finishCommand() {
     recalculate();
     SetFocus(windowState.inputBox);
 }
 
-void caretShuffle() {
-    const std::size_t count = std::strlen(calculatorState.resultText);
-    for (std::size_t i = 0; i < count; ++i) SendMessageA(windowState.inputBox, WM_KEYDOWN, VK_RIGHT, 1);
-}
-
 void runCommand(int id) {
     if (id > kClearCalculations && id <= kClearCalculations + kMaxSavedCalculations) {
         recallCalculation(id - kClearCalculations);
+        return;
+    }
+    if (const DisplayChoice* choice = findDisplayChoice(id)) {
+        applyDisplayChoice(*choice);
         return;
     }
     switch (id) {
@@ -45,16 +43,6 @@ void runCommand(int id) {
     case kMemoryRecall1: recallMemory(1); break;
     case kMemoryRecall2: recallMemory(2); break;
     case kMemoryRecall3: recallMemory(3); break;
-    case kDisplayNoGroup: setGrouping(0); break;
-    case kDisplayCommas: setGrouping(-1); break;
-    case kDisplayGroup5: setGrouping(5); break;
-    case kDisplayNoDecimals:
-    case kDisplay10Decimals:
-    case kDisplay20Decimals:
-    case kDisplay30Decimals:
-    case kDisplay40Decimals:
-    case kDisplay50Decimals:
-    case kDisplayAllDecimals: setDecimals(id); break;
     case kTrigDegrees: setAngleUnit(1); break;
     case kTrigRadians: setAngleUnit(0); break;
     case kShowVariables: showVariables(); break;

@@ -8,6 +8,3 @@ void runCommand(int id);
 
 // Recalculates, then gives the input box the focus.
 void finishCommand();
-
-// One right-arrow key-down to the input box per character of resultText.
-void caretShuffle();

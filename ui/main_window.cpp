@@ -5,10 +5,12 @@
 #include "box_keys.h"
 #include "boxes.h"
 #include "calculation_file.h"
-#include "file_commands.h"
 #include "calculator_state.h"
+#include "command_parts.h"
 #include "commands.h"
 #include "controls.h"
+#include "display_choices.h"
+#include "file_commands.h"
 #include "help_windows.h"
 #include "layout.h"
 #include "pi_constant.h"
@@ -39,8 +41,6 @@ bool registerClass(HINSTANCE instance, const char* name, WNDPROC procedure, HBRU
     return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-void setLabel(HWND label, const char* text) { SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
-
 // Makes the client area 191 pixels high whatever the frame and menu bar take.
 void applyFrameAllowance(HWND window) {
     RECT client{};
@@ -57,10 +57,8 @@ LRESULT onCreate(HWND window) {
     initFileDialogs(window);
     createPermanentControls();
     createMenuBar();
-    setLabel(windowState.angleLabel, "Degrees");
-    calculatorState.angleInDegrees = 1;
-    setLabel(windowState.decimalsLabel, "10 Decimals");
-    calculatorState.displayDecimals = 10;
+    showAngleUnit(1);
+    showDecimals(startingDecimals());
     recalculate();
     SetFocus(windowState.inputBox);
     applyFrameAllowance(window);

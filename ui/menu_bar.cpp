@@ -1,6 +1,7 @@
 // The main window's menu bar, built once at creation.
 #include "control_ids.h"
 #include "controls.h"
+#include "display_choices.h"
 #include "menu_items.h"
 #include "window_state.h"
 
@@ -22,11 +23,6 @@ constexpr MenuEntry kEditItems[] = {
 constexpr MenuEntry kMemoryItems[] = {{"&Save 1", kMemorySave1}, {"&Recall 1", kMemoryRecall1}, kSeparator,
                                       {"S&ave 2", kMemorySave2}, {"R&ecall 2", kMemoryRecall2}, kSeparator,
                                       {"Sa&ve 3", kMemorySave3}, {"Re&call 3", kMemoryRecall3}};
-constexpr MenuEntry kDisplayItems[] = {
-    {"&No Group", kDisplayNoGroup},       {"&Commas", kDisplayCommas},           {"&Group-5", kDisplayGroup5},
-    kSeparator,                           {"&No Decimals", kDisplayNoDecimals},  {"&10 Decimals", kDisplay10Decimals},
-    {"&20 Decimals", kDisplay20Decimals}, {"&30 Decimals", kDisplay30Decimals},  {"&40 Decimals", kDisplay40Decimals},
-    {"&50 Decimals", kDisplay50Decimals}, {"&All Decimals", kDisplayAllDecimals}};
 constexpr MenuEntry kTrigItems[] = {{"&Degrees", kTrigDegrees}, {"&Radians", kTrigRadians}};
 constexpr MenuEntry kVariablesItems[] = {
     {"&Show Variables", kShowVariables}, {"&Hide Variables", kHideVariables}, {"&Clear Variables", kClearVariables}};
@@ -45,6 +41,18 @@ void appendMenu(HMENU bar, const char* label, const MenuEntry (&entries)[N]) {
     appendSubmenu(bar, label, popup);
 }
 
+// The Display menu: its table's rows in order, a separator where the
+// groupings end and the decimals begin.
+void appendDisplayMenu(HMENU bar) {
+    HMENU popup = CreatePopupMenu();
+    for (std::size_t i = 0; i < kDisplayChoiceCount; ++i) {
+        const DisplayChoice& choice = kDisplayChoices[i];
+        if (i > 0 && choice.kind != kDisplayChoices[i - 1].kind) insertSeparator(popup, -1);
+        insertCommandItem(popup, -1, choice.menuLabel, choice.commandId);
+    }
+    appendSubmenu(bar, "&Display", popup);
+}
+
 } // namespace
 
 void createMenuBar() {
@@ -52,7 +60,7 @@ void createMenuBar() {
     appendMenu(bar, "&File", kFileItems);
     appendMenu(bar, "&Edit", kEditItems);
     appendMenu(bar, "&Memory", kMemoryItems);
-    appendMenu(bar, "&Display", kDisplayItems);
+    appendDisplayMenu(bar);
     appendMenu(bar, "&Trig", kTrigItems);
     appendMenu(bar, "&Variables", kVariablesItems);
     appendMenu(bar, "&Help", kHelpItems);
