@@ -17,12 +17,7 @@
 #   ./run.sh --uninstall-launcher  removes the entry and the icon again
 set -euo pipefail
 
-TM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-cd "$TM_ROOT"
-source tools/install-deps.sh
-source tools/wine-env.sh
-source tools/build-tree.sh
-source tools/setup-printing.sh
+source "$(dirname "${BASH_SOURCE[0]}")/tools/project-env.sh"
 
 launcher=
 case "${1:-}" in

@@ -13,12 +13,7 @@
 # test.sh stops with status 2.
 set -euo pipefail
 
-TM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-cd "$TM_ROOT"
-source tools/install-deps.sh
-source tools/wine-env.sh
-source tools/build-tree.sh
-source tools/setup-printing.sh
+source "$(dirname "${BASH_SOURCE[0]}")/tools/project-env.sh"
 
 started=$SECONDS
 step=start
