@@ -33,10 +33,10 @@ using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA* record);
 void installFileDialogs(FileDialogFunction open, FileDialogFunction save);
 
 // Writes the saved and present calculations to currentFile, replacing the
-// old file only once the new text is complete; strict after a dialog, plain
-// otherwise (both report a failure). Sets calculationSaved when the whole
-// file was written (true), clears it otherwise.
-bool writeCalculationFile(bool strict);
+// old file only once the new text is complete, and reports a failure. Sets
+// calculationSaved when the whole file was written (true), clears it
+// otherwise.
+bool writeCalculationFile();
 // Reads the file at path and splits it into its entries (the last one the
 // present calculation); false, after its message box, when the file cannot
 // be read or is not a whole calculation file.
