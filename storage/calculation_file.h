@@ -11,13 +11,8 @@
 #include <string>
 #include <vector>
 
-// The path both dialogs show at start-up.
-constexpr char kDefaultCalculationFile[] = "C:\\Tallowrune\\Mfld.twr";
-// Each dialog's own path buffer.
-constexpr int kDialogPathCapacity = 512;
-
 // Prepares the Open and Save As records; called once at window creation.
-// Both dialogs' paths start as kDefaultCalculationFile.
+// Both dialogs' paths start as the default calculation file.
 void initFileDialogs(HWND owner);
 // The Open dialog; true when a file was chosen (its path in the Open buffer).
 bool chooseOpenFile();
