@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "decimal_number.h"
+#include "magnitude.h"
 #include "working_places_constants.h"
 #include "working_places_scope.h"
 
@@ -17,12 +18,19 @@ constexpr int kFewestPlaces = 3;
 
 // Place value of the leading non-zero digit: x lies in [10^lead, 10^(lead+1)).
 std::int64_t leadingPlace(const DecimalNumber& x) {
-    const std::int64_t size = static_cast<std::int64_t>(x.digits.size());
-    std::int64_t first = 0;
-    while (first < size && x.digits[first] == 0) {
-        ++first;
-    }
-    return size - 1 - first - x.scale;
+    return placeOfDigit(x, firstNonZero(x.digits));
+}
+
+// 10^-6 and 10^6: naturalLog of an argument from the first to the second
+// follows the reduction by e and e^0.2; a smaller or larger one is first
+// shifted into [1, 10) by whole powers of ten, each counted as ln 10, so that
+// no argument costs one division by e per unit of its logarithm.
+DecimalNumber naturalLogShiftThreshold() {
+    return DecimalNumber::fromText(".000001");
+}
+
+DecimalNumber naturalLogLargeShiftThreshold() {
+    return DecimalNumber::fromInt(1000000);
 }
 
 // Exact shifts bring an argument beyond the thresholds into [1, 10). The
@@ -48,14 +56,6 @@ DecimalNumber naturalLogByShifts(const DecimalNumber& x) {
 }
 
 }  // namespace
-
-DecimalNumber naturalLogShiftThreshold() {
-    return DecimalNumber::fromText(".000001");
-}
-
-DecimalNumber naturalLogLargeShiftThreshold() {
-    return DecimalNumber::fromInt(1000000);
-}
 
 LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e,
                                const DecimalNumber& eToTheFifth) {
