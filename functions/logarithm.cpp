@@ -112,8 +112,9 @@ DecimalNumber DecimalNumber::naturalLog() const {
     // x = y · e^eFactors · (e^0.2)^fifthFactors with y in [0.9, 1.1].
     const LogReduction r = reduceLogArgument(*this, e, eToTheFifth);
 
-    // ln y by the series ln(1 + u) = u - u²/2 + u³/3 - …, workingPlaces + 1
-    // terms, each made from the one before; no test on the size of a term.
+    // ln y by the series ln(1 + u) = u - u²/2 + u³/3 - … with u = y - 1:
+    // workingPlaces + 1 terms, each made from the one before; no test on the
+    // size of a term.
     const DecimalNumber one = fromInt(1);
     DecimalNumber sum;
     if (r.reduced.equals(one)) {
