@@ -95,7 +95,7 @@ DecimalNumber DecimalNumber::add(const DecimalNumber& b) const {
     if (specialOperandResult(*this, b, special)) return special;
     if (isIntegerZero(*this) && isIntegerZero(b)) return fromInt(0);
 
-    // G is the operand of greater magnitude; on equal magnitudes it is b.
+    // `greater` has the greater magnitude; on equal magnitudes it is b.
     const bool receiverGreater = compareMagnitudes(*this, b) > 0;
     const DecimalNumber& greater = receiverGreater ? *this : b;
     const DecimalNumber& smaller = receiverGreater ? b : *this;
@@ -110,7 +110,8 @@ DecimalNumber DecimalNumber::subtract(const DecimalNumber& b) const {
     if (specialOperandResult(*this, b, special)) return special;
     if (equals(b)) return fromInt(0);
 
-    // Not swapped: G = a, S = b. Swapped (|a| <= |b|): G = b, S = a.
+    // `greater` has the greater magnitude; on equal magnitudes it is b. When
+    // b is the greater (swapped), a - b is -(b - a): b's sign is flipped.
     const bool swapped = compareMagnitudes(*this, b) <= 0;
     const DecimalNumber& greater = swapped ? b : *this;
     const DecimalNumber& smaller = swapped ? *this : b;

@@ -16,6 +16,20 @@
 #include <climits>
 #include <utility>
 
+namespace {
+
+// In place: drops trailing digits while the scale exceeds workingPlaces + 3.
+void cutToWorkingPlaces(DecimalNumber& value) {
+    const std::int64_t limit = workingPlaces + 3 > 0 ? workingPlaces + 3 : 0;
+    if (value.scale > limit) {
+        const std::size_t drop = static_cast<std::size_t>(value.scale - limit);
+        value.digits.resize(value.digits.size() > drop ? value.digits.size() - drop : 0);
+        value.scale = static_cast<std::int32_t>(limit);
+    }
+}
+
+} // namespace
+
 DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
     DecimalNumber special;
     if (specialOperandResult(*this, b, special)) return special;
@@ -62,13 +76,4 @@ DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
 DecimalNumber DecimalNumber::truncateToWorkingPlaces() {
     cutToWorkingPlaces(*this);
     return *this;
-}
-
-void cutToWorkingPlaces(DecimalNumber& value) {
-    const std::int64_t limit = workingPlaces + 3 > 0 ? workingPlaces + 3 : 0;
-    if (value.scale > limit) {
-        const std::size_t drop = static_cast<std::size_t>(value.scale - limit);
-        value.digits.resize(value.digits.size() > drop ? value.digits.size() - drop : 0);
-        value.scale = static_cast<std::int32_t>(limit);
-    }
 }

@@ -7,6 +7,10 @@ std::size_t firstNonZero(const DigitRun& digits) {
     return index;
 }
 
+std::int64_t placeOfDigit(const DecimalNumber& value, std::size_t index) {
+    return static_cast<std::int64_t>(value.digits.size()) - 1 - static_cast<std::int64_t>(index) - value.scale;
+}
+
 std::int64_t writtenIntegerDigits(const DecimalNumber& value) {
     const std::int64_t positions = static_cast<std::int64_t>(value.digits.size()) - value.scale;
     return positions > 0 ? positions : 0;
@@ -30,8 +34,8 @@ int compareMagnitudes(const DecimalNumber& a, const DecimalNumber& b) {
     if (zeroA || zeroB) return zeroA == zeroB ? 0 : (zeroA ? -1 : 1);
 
     // Power of ten of each leading non-zero digit.
-    const std::int64_t topA = static_cast<std::int64_t>(a.digits.size()) - a.scale - 1 - static_cast<std::int64_t>(firstA);
-    const std::int64_t topB = static_cast<std::int64_t>(b.digits.size()) - b.scale - 1 - static_cast<std::int64_t>(firstB);
+    const std::int64_t topA = placeOfDigit(a, firstA);
+    const std::int64_t topB = placeOfDigit(b, firstB);
     if (topA != topB) return topA > topB ? 1 : -1;
 
     // Same leading position: walk digit by digit, a missing digit counting 0.

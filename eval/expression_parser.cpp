@@ -102,19 +102,19 @@ void ExpressionParser::nextToken() {
     tokenKind = kTokenNone;
     if (*position == '\0') return;
 
-    // Step 1: whitespace.
+    // Whitespace is passed over.
     while (isWhitespace(static_cast<unsigned char>(*position))) ++position;
     const unsigned char first = static_cast<unsigned char>(*position);
     if (first == '\0') return;
 
-    // Step 2: a one-character operator.
+    // A one-character operator.
     if (isOperatorCharacter(first)) {
         tokenText.push_back(*position++);
         tokenKind = kTokenOperator;
         return;
     }
 
-    // Step 3: an operand runs to a delimiter; a delimiter right after an "E"
+    // An operand runs to a delimiter; a delimiter right after an "E"
     // belongs to the operand (1E-5). The end of the text always ends it.
     if (isOperandStarter(first)) {
         while (*position != '\0') {
@@ -127,7 +127,7 @@ void ExpressionParser::nextToken() {
         return;
     }
 
-    // Step 4: a name runs to a delimiter, a digit or a point (sqrt16).
+    // A name runs to a delimiter, a digit or a point (sqrt16).
     if (isLetter(first)) {
         while (true) {
             const unsigned char c = static_cast<unsigned char>(*position);

@@ -20,7 +20,7 @@ DecimalNumber DecimalNumber::exponential() const {
         return overflowState();
     }
 
-    // Step 1: entry precision and the integer part, truncated toward zero.
+    // The entry precision and the integer part, truncated toward zero.
     const int saved = workingPlaces;
     const std::int32_t n = toInteger();
 
@@ -31,10 +31,10 @@ DecimalNumber DecimalNumber::exponential() const {
         return fromInt(0);
     }
 
-    // Step 2: raise (or lower) the precision by n/2 until this call returns.
+    // Raise (or lower) the precision by n/2 until this call returns.
     WorkingPlacesScope precision(saved + n / 2);
 
-    // Step 3: negative argument, 1 / e^|x| at the precision of step 2.
+    // A negative argument: 1 / e^|x| at the raised precision.
     if (isNegative()) {
         DecimalNumber magnitude = *this;
         magnitude.negate();
@@ -45,7 +45,7 @@ DecimalNumber DecimalNumber::exponential() const {
         return fromInt(1).divide(positive);
     }
 
-    // Step 4.1: halve until t <= 1, counting the halvings.
+    // Halve until t <= 1, counting the halvings.
     const DecimalNumber one = fromInt(1);
     const DecimalNumber two = fromInt(2);
     DecimalNumber t = *this;
@@ -55,7 +55,7 @@ DecimalNumber DecimalNumber::exponential() const {
         ++halvings;
     }
 
-    // Steps 4.2-4.3: workingPlaces + 3 series terms after the leading 1, each
+    // The series of e^t: workingPlaces + 3 terms after the leading 1, each
     // made from the one before; no test on the size of a term.
     DecimalNumber term = fromInt(1);
     DecimalNumber sum = fromInt(1);
@@ -64,7 +64,7 @@ DecimalNumber DecimalNumber::exponential() const {
         sum = sum.add(term);
     }
 
-    // Step 4.4: square once per halving.
+    // Square once per halving: e^x = (e^t)^(2^halvings).
     for (int i = 0; i < halvings; ++i) {
         sum = sum.multiply(sum);
     }

@@ -14,20 +14,20 @@ DecimalNumber DecimalNumber::arcSine() const {
         return errorState();
     }
 
-    // Step 1: work on |x|.
+    // Work on |x|; the sign comes back at the end.
     DecimalNumber a = *this;
     const bool negative = isNegative();
     if (negative) {
         a.negate();
     }
 
-    // Step 2: above .707, arcsin a = 90 - arcsin sqrt(1 - a²).
+    // Above .707, arcsin a = 90 - arcsin sqrt(1 - a²).
     const bool reflected = a.greaterThan(fromText(".707"));
     if (reflected) {
         a = one.subtract(a.multiply(a)).squareRoot();
     }
 
-    // Step 3: halve the angle while a > .1: sin(t/2) = sqrt((1 - cos t)/2).
+    // Halve the angle while a > .1: sin(t/2) = sqrt((1 - cos t)/2).
     const DecimalNumber tenth = fromText(".1");
     const DecimalNumber two = fromInt(2);
     std::int32_t halvings = 0;
@@ -37,7 +37,7 @@ DecimalNumber DecimalNumber::arcSine() const {
         ++halvings;
     }
 
-    // Step 4: a + (1/2)(a³/3) + …, each term p·a² · (i-2)² / ((i-1)·i).
+    // The series a + (1/2)(a³/3) + …, each term p·a² · (i-2)² / ((i-1)·i).
     DecimalNumber sum = a;
     DecimalNumber p = a;
     const DecimalNumber aSquared = a.multiply(a);
@@ -48,7 +48,8 @@ DecimalNumber DecimalNumber::arcSine() const {
         p = term;
     }
 
-    // Steps 5-8: undo the halvings, to degrees, undo reflection and sign.
+    // Undo the halvings, convert to degrees, then undo the reflection and the
+    // sign.
     sum = sum.multiply(two.integerPower(halvings));
     DecimalNumber d = radiansToDegrees(sum);
     if (reflected) {
@@ -74,20 +75,20 @@ DecimalNumber DecimalNumber::arcTangent() const {
     }
     const DecimalNumber one = fromInt(1);
 
-    // Step 1: work on |x|.
+    // Work on |x|; the sign comes back at the end.
     DecimalNumber a = *this;
     const bool negative = isNegative();
     if (negative) {
         a.negate();
     }
 
-    // Step 2: above 1, arctan a = 90 - arctan(1/a).
+    // Above 1, arctan a = 90 - arctan(1/a).
     const bool reciprocal = a.greaterThan(one);
     if (reciprocal) {
         a = one.divide(a);
     }
 
-    // Step 3: halve the angle while a > .1: tan(t/2) = (sqrt(1 + a²) - 1) / a.
+    // Halve the angle while a > .1: tan(t/2) = (sqrt(1 + a²) - 1) / a.
     const DecimalNumber tenth = fromText(".1");
     std::int32_t halvings = 0;
     while (a.greaterThan(tenth)) {
@@ -96,7 +97,7 @@ DecimalNumber DecimalNumber::arcTangent() const {
         ++halvings;
     }
 
-    // Step 4: a - a³/3 + a⁵/5 - …, each term -(p·a²) · (i-2) / i.
+    // The series a - a³/3 + a⁵/5 - …, each term -(p·a²) · (i-2) / i.
     DecimalNumber sum = a;
     DecimalNumber p = a;
     const DecimalNumber aSquared = a.multiply(a);
@@ -107,7 +108,8 @@ DecimalNumber DecimalNumber::arcTangent() const {
         p = term;
     }
 
-    // Steps 5-8: undo the halvings, to degrees, undo reciprocal and sign.
+    // Undo the halvings, convert to degrees, then undo the reciprocal and the
+    // sign.
     sum = sum.multiply(fromInt(2).integerPower(halvings));
     DecimalNumber d = radiansToDegrees(sum);
     if (reciprocal) {

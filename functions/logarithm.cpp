@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "decimal_number.h"
+#include "magnitude.h"
 #include "working_places_constants.h"
 #include "working_places_scope.h"
 
@@ -17,12 +18,19 @@ constexpr int kFewestPlaces = 3;
 
 // Place value of the leading non-zero digit: x lies in [10^lead, 10^(lead+1)).
 std::int64_t leadingPlace(const DecimalNumber& x) {
-    const std::int64_t size = static_cast<std::int64_t>(x.digits.size());
-    std::int64_t first = 0;
-    while (first < size && x.digits[first] == 0) {
-        ++first;
-    }
-    return size - 1 - first - x.scale;
+    return placeOfDigit(x, firstNonZero(x.digits));
+}
+
+// 10^-6 and 10^6: naturalLog of an argument from the first to the second
+// follows the reduction by e and e^0.2; a smaller or larger one is first
+// shifted into [1, 10) by whole powers of ten, each counted as ln 10, so that
+// no argument costs one division by e per unit of its logarithm.
+DecimalNumber naturalLogShiftThreshold() {
+    return DecimalNumber::fromText(".000001");
+}
+
+DecimalNumber naturalLogLargeShiftThreshold() {
+    return DecimalNumber::fromInt(1000000);
 }
 
 // Exact shifts bring an argument beyond the thresholds into [1, 10). The
@@ -48,14 +56,6 @@ DecimalNumber naturalLogByShifts(const DecimalNumber& x) {
 }
 
 }  // namespace
-
-DecimalNumber naturalLogShiftThreshold() {
-    return DecimalNumber::fromText(".000001");
-}
-
-DecimalNumber naturalLogLargeShiftThreshold() {
-    return DecimalNumber::fromInt(1000000);
-}
 
 LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e,
                                const DecimalNumber& eToTheFifth) {
@@ -105,15 +105,16 @@ DecimalNumber DecimalNumber::naturalLog() const {
         return naturalLogByShifts(*this);
     }
 
-    // Step 1: e and e^0.2 at the current precision (kept per precision).
+    // e and e^0.2 at the current precision (kept per precision).
     const DecimalNumber e = eAtWorkingPlaces();
     const DecimalNumber eToTheFifth = eToTheFifthAtWorkingPlaces();
 
-    // Steps 2-6: reduce into [0.9, 1.1].
+    // x = y · e^eFactors · (e^0.2)^fifthFactors with y in [0.9, 1.1].
     const LogReduction r = reduceLogArgument(*this, e, eToTheFifth);
 
-    // Steps 7-9: ln(1 + u) = u - u²/2 + u³/3 - …, workingPlaces + 1 terms,
-    // each made from the one before; no test on the size of a term.
+    // ln y by the series ln(1 + u) = u - u²/2 + u³/3 - … with u = y - 1:
+    // workingPlaces + 1 terms, each made from the one before; no test on the
+    // size of a term.
     const DecimalNumber one = fromInt(1);
     DecimalNumber sum;
     if (r.reduced.equals(one)) {
@@ -131,7 +132,7 @@ DecimalNumber DecimalNumber::naturalLog() const {
         }
     }
 
-    // Step 10: (k1 + k2·0.2) + sum.
+    // ln x = eFactors + fifthFactors·0.2 + ln y.
     return fromInt(r.eFactors).add(fromInt(r.fifthFactors).multiply(fromText(".2"))).add(sum);
 }
 
@@ -143,7 +144,7 @@ DecimalNumber DecimalNumber::log10() const {
         return errorState();
     }
 
-    // Steps 1-3: exact shifts into [0.18, 1.82], counted in k. One shift by
+    // Exact shifts into [0.18, 1.82], counted in k. One shift by
     // n places is n shifts by one, so the count is found from the leading
     // digit's place: all but the last shift at once, then the last if needed.
     const DecimalNumber upper = fromText("1.82");
@@ -168,7 +169,7 @@ DecimalNumber DecimalNumber::log10() const {
         }
     }
 
-    // Steps 4-5: ln 10 first, then ln y; k + ln y / ln 10.
+    // log10 x = k + ln y / ln 10 (ln 10 first, then ln y).
     const DecimalNumber lnTen = lnTenAtWorkingPlaces();
     const DecimalNumber lnY = y.naturalLog();
     return fromInt(k).add(lnY.divide(lnTen));

@@ -34,12 +34,8 @@ bool exceedsPowerWidthLimit(const DecimalNumber& x, std::int32_t n) {
 // digit count and the leading 17 significant digits. |x| < 1 never overflows.
 bool exceedsPowerDigitLimit(const DecimalNumber& x, std::int32_t n) {
     const std::size_t size = x.digits.size();
-    std::size_t first = 0;
-    while (first < size && x.digits[first] == 0) {
-        ++first;
-    }
-    const std::int64_t integerDigits =
-        static_cast<std::int64_t>(size) - static_cast<std::int64_t>(first) - x.scale;
+    const std::size_t first = firstNonZero(x.digits);
+    const std::int64_t integerDigits = placeOfDigit(x, first) + 1;
     if (integerDigits <= 0) {
         return false;
     }

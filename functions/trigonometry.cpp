@@ -34,11 +34,11 @@ DecimalNumber DecimalNumber::sine() const {
     if (isSpecial()) {
         return *this;
     }
-    // Steps 1-3: into [-90, 90] with a sign factor.
+    // Into [-90, 90] with a sign factor.
     const QuarterTurnAngle angle = reduceToQuarterTurn(*this);
     const DecimalNumber& a = angle.reduced;
 
-    // Step 4: beyond 45 degrees, the cosine of the complement.
+    // Beyond 45 degrees, the cosine of the complement.
     if (a.greaterThan(fromInt(45))) {
         return withSignFactor(fromInt(90).subtract(a).cosine(), angle.signFactor);
     }
@@ -48,7 +48,7 @@ DecimalNumber DecimalNumber::sine() const {
         return withSignFactor(r, angle.signFactor);
     }
 
-    // Steps 5-7: t - t³/3! + t⁵/5! - …
+    // The series t - t³/3! + t⁵/5! - … in radians.
     const DecimalNumber t = degreesToRadians(a);
     const DecimalNumber tSquared = t.multiply(t);
     return withSignFactor(alternatingSeries(t, tSquared, 3), angle.signFactor);
@@ -58,11 +58,11 @@ DecimalNumber DecimalNumber::cosine() const {
     if (isSpecial()) {
         return *this;
     }
-    // Steps 1-3: into [-90, 90] with a sign factor.
+    // Into [-90, 90] with a sign factor.
     const QuarterTurnAngle angle = reduceToQuarterTurn(*this);
     const DecimalNumber& a = angle.reduced;
 
-    // Step 4: beyond 45 degrees, the sine of the complement.
+    // Beyond 45 degrees, the sine of the complement.
     if (a.greaterThan(fromInt(45))) {
         return withSignFactor(fromInt(90).subtract(a).sine(), angle.signFactor);
     }
@@ -70,7 +70,7 @@ DecimalNumber DecimalNumber::cosine() const {
         return withSignFactor(fromInt(90).add(a).sine(), angle.signFactor);
     }
 
-    // Steps 5-7: 1 - t²/2! + t⁴/4! - …
+    // The series 1 - t²/2! + t⁴/4! - … in radians.
     const DecimalNumber t = degreesToRadians(a);
     const DecimalNumber tSquared = t.multiply(t);
     return withSignFactor(alternatingSeries(fromInt(1), tSquared, 2), angle.signFactor);

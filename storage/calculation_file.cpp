@@ -198,10 +198,10 @@ void showSaveFailure(const char* path, DWORD error) {
 
 void installFileWriter(FileWriteFunction write) { writeFunction = write != nullptr ? write : WriteFile; }
 
-// Both modes behave alike: a file that cannot be written whole is reported
-// and leaves calculationSaved clear. A folder made for the file is removed
-// again when the save fails.
-bool writeCalculationFile(bool /*strict*/) {
+// A file that cannot be written whole is reported and leaves
+// calculationSaved clear. A folder made for the file is removed again when
+// the save fails.
+bool writeCalculationFile() {
     CalculatorState& s = calculatorState;
     const std::string target = s.currentFile;
     SaveStep step = failedWith(ERROR_INVALID_NAME);

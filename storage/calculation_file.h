@@ -11,13 +11,8 @@
 #include <string>
 #include <vector>
 
-// The path both dialogs show at start-up.
-constexpr char kDefaultCalculationFile[] = "C:\\Tallowrune\\Mfld.twr";
-// Each dialog's own path buffer.
-constexpr int kDialogPathCapacity = 512;
-
 // Prepares the Open and Save As records; called once at window creation.
-// Both dialogs' paths start as kDefaultCalculationFile.
+// Both dialogs' paths start as the default calculation file.
 void initFileDialogs(HWND owner);
 // The Open dialog; true when a file was chosen (its path in the Open buffer).
 bool chooseOpenFile();
@@ -33,10 +28,10 @@ using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA* record);
 void installFileDialogs(FileDialogFunction open, FileDialogFunction save);
 
 // Writes the saved and present calculations to currentFile, replacing the
-// old file only once the new text is complete; strict after a dialog, plain
-// otherwise (both report a failure). Sets calculationSaved when the whole
-// file was written (true), clears it otherwise.
-bool writeCalculationFile(bool strict);
+// old file only once the new text is complete, and reports a failure. Sets
+// calculationSaved when the whole file was written (true), clears it
+// otherwise.
+bool writeCalculationFile();
 // Reads the file at path and splits it into its entries (the last one the
 // present calculation); false, after its message box, when the file cannot
 // be read or is not a whole calculation file.

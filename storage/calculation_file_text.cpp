@@ -9,6 +9,9 @@
 
 namespace {
 
+// The name that opens every calculation file, before its entry count.
+constexpr char kCalculationFileMagic[] = "Marrowfieldtallymaster";
+constexpr std::size_t kCalculationFileMagicLength = 22;
 constexpr int kMaxEntries = kMaxSavedCalculations + 1;
 
 std::string withoutCarriageReturns(std::string_view bytes) {
@@ -40,18 +43,20 @@ int readEntryCount(const std::string& text) {
     return count;
 }
 
-} // namespace
-
+// Index of the first `pattern` at or after `from`, or -1.
 long findText(std::string_view text, std::string_view pattern, long from) {
     if (from < 0 || static_cast<std::size_t>(from) > text.size()) return -1;
     const std::size_t at = text.find(pattern, static_cast<std::size_t>(from));
     return at == std::string_view::npos ? -1 : static_cast<long>(at);
 }
 
+// Exactly `length` characters of text starting at `from` (fewer at the end).
 std::string takeText(std::string_view text, long length, long from) {
     if (from < 0 || length <= 0 || static_cast<std::size_t>(from) >= text.size()) return std::string();
     return std::string(text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(length)));
 }
+
+} // namespace
 
 std::string buildCalculationFileText(const char* stamp) {
     const CalculatorState& s = calculatorState;

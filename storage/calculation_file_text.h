@@ -12,24 +12,17 @@
 #include <string_view>
 #include <vector>
 
-constexpr char kCalculationFileMagic[] = "Marrowfieldtallymaster";
-constexpr std::size_t kCalculationFileMagicLength = 22;
 constexpr std::size_t kMaxCalculationFileBytes = 1024 * 1024;
 
 // The whole file text for the present state: header with savedCount + 1,
 // every saved calculation, then the present calculation stamped `stamp`.
 std::string buildCalculationFileText(const char* stamp);
 
-// Index of the first `pattern` at or after `from`, or -1.
-long findText(std::string_view text, std::string_view pattern, long from);
-// Exactly `length` characters of text starting at `from` (fewer at the end).
-std::string takeText(std::string_view text, long length, long from);
-
 // Splits a file's bytes into its entries. Carriage return + line feed pairs
 // are read as line feeds. False, with `entries` untouched, when the file is
-// larger than kMaxCalculationFileBytes, lacks the magic, has a count that
-// is not 1..31, or ends before its last counted entry. Text after the last
-// counted entry is ignored.
+// larger than kMaxCalculationFileBytes, does not open with
+// "Marrowfieldtallymaster", has a count that is not 1..31, or ends before its
+// last counted entry. Text after the last counted entry is ignored.
 bool parseCalculationFileText(std::string_view bytes, std::vector<std::string>& entries);
 
 // Puts parsed entries into the state: entries 1..N-1 become the saved

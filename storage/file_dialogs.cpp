@@ -6,6 +6,11 @@
 
 namespace {
 
+// The path both dialogs show at start-up.
+constexpr char kDefaultCalculationFile[] = "C:\\Tallowrune\\Mfld.twr";
+// Each dialog's own path buffer.
+constexpr int kDialogPathCapacity = 512;
+
 // The pairs "Tallowrune Files (*.twr)" / "*.twr" and "All Files (*.*)" / "*.*";
 // the literal's own terminator makes the closing second zero byte.
 constexpr char kFilter[] = "Tallowrune Files (*.twr)\0*.twr\0All Files (*.*)\0*.*\0";

@@ -37,7 +37,7 @@ bool saveAs() {
         return false;
     }
     adoptPath(chosen);
-    return writeCalculationFile(true);
+    return writeCalculationFile();
 }
 
 // Unsaved work is offered for saving first: true when the caller may go on
@@ -47,7 +47,7 @@ bool unsavedWorkSettled() {
     const int answer = MessageBoxA(nullptr, "Do you want to save present calculation?", "Reminder", kReminderFlags);
     if (answer == IDNO) return true;
     if (answer != IDYES) return false;  // Cancel
-    return calculatorState.currentFile[0] != '\0' ? writeCalculationFile(false) : saveAs();
+    return calculatorState.currentFile[0] != '\0' ? writeCalculationFile() : saveAs();
 }
 
 // The chosen file becomes the current file only once it has been read: a
@@ -67,7 +67,7 @@ void openCommand() {
 // nothing.
 void saveCommand() {
     if (calculatorState.currentFile[0] != '\0') {
-        writeCalculationFile(false);
+        writeCalculationFile();
         return;
     }
     saveAs();

@@ -10,7 +10,7 @@
 namespace {
 
 // ln 10 by the logarithm's steps with the given e and e^0.2: the reduction,
-// workingPlaces + 1 series terms, then (k1 + k2 · .2) + sum.
+// workingPlaces + 1 series terms, then (eFactors + fifthFactors · .2) + sum.
 DecimalNumber lnTenFrom(const DecimalNumber& e, const DecimalNumber& fifth) {
     const LogReduction r = reduceLogArgument(DecimalNumber::fromInt(10), e, fifth);
     const DecimalNumber u = r.reduced.subtract(DecimalNumber::fromInt(1));

@@ -1,8 +1,10 @@
 // Test helpers that spell out a DecimalNumber's exact form (sign, digits,
-// scale) so that table cases can state the digit forms they expect.
+// scale) so that table cases can state the digit forms they expect; the
+// tests' WorkingPlacesScope is the core's own.
 #pragma once
 
 #include "decimal_number.h"
+#include "working_places_scope.h"
 
 #include <string>
 
@@ -24,11 +26,4 @@ inline DecimalNumber fromForm(const std::string& form) {
 }
 
 inline DecimalNumber textValue(const char* text) { return DecimalNumber::fromText(text); }
-
-// Sets workingPlaces for one scope and restores it afterwards.
-struct WorkingPlacesScope {
-    int saved;
-    explicit WorkingPlacesScope(int places) : saved(workingPlaces) { workingPlaces = places; }
-    ~WorkingPlacesScope() { workingPlaces = saved; }
-};
 
