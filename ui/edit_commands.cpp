@@ -1,15 +1,10 @@
 // Edit Copy, Cut and Paste on the focused box; File > Exit; Help > About.
 #include "command_parts.h"
 #include "recalculation.h"
+#include "window_services.h"
 #include "window_state.h"
 
 #include <windows.h>
-
-namespace {
-
-constexpr UINT kQuestionFlags = MB_YESNO | MB_ICONHAND | MB_DEFBUTTON2;  // 0x114
-
-} // namespace
 
 void copyToClipboard() { SendMessageA(GetFocus(), WM_COPY, 0, 0); }
 
