@@ -19,12 +19,14 @@ HWND createHelpWindowOfKind(HelpWindowKind kind, HWND owner);
 // have been closed since); null before the first one.
 HWND latestHelpWindowOfKind(HelpWindowKind kind);
 
-// The Help menu's window commands, defined in ui/ beside the command ids
-// (Help > Instructions, Functions and Menus in control_ids.h); any other
-// command id opens nothing and gives null.
-// openHelpWindow: a new window of the command's kind, owned by the main window.
+// The Help menu's window commands, defined in ui/ where the command ids
+// are (Help > Instructions, Functions and Menus in control_ids.h): help/
+// knows kinds, not commands. Any other command id opens nothing (null).
+// openHelpWindow: a new window of the command's kind, owned by the main
+// window (help_command.cpp).
 void openHelpWindow(int commandId);
-// createHelpWindow: a new window of the command's kind with the given owner.
+// createHelpWindow: a new window of the command's kind with the given owner
+// (edit_commands.cpp, as is latestHelpWindow).
 HWND createHelpWindow(int commandId, HWND owner);
 // latestHelpWindow: the latest window of the command's kind, as above.
 HWND latestHelpWindow(int commandId);
