@@ -1,11 +1,10 @@
-// Creating the help windows: class, title, style, place and size per Help
-// command, and the latest window of each kind.
+// Creating the help windows: class, title, style, place and size per kind,
+// and the latest window of each kind.
 #include "help_windows.h"
 
 namespace {
 
-struct HelpWindowKind {
-    int commandId;
+struct HelpWindowLook {
     const char* className;
     const char* title;
     DWORD style;
@@ -15,47 +14,34 @@ struct HelpWindowKind {
     int height;
 };
 
-const HelpWindowKind kHelpWindowKinds[] = {
-    {1, "InsWin", "Instructions-Marrowfieldtallymaster 1.1",
+// One row per HelpWindowKind, in its order.
+const HelpWindowLook kHelpWindowLooks[] = {
+    {"InsWin", "Instructions-Marrowfieldtallymaster 1.1",
      WS_VISIBLE | WS_OVERLAPPEDWINDOW, 50, 260, 620, 150},
-    {16, "FuncWin", "Function Instructions-Marrowfieldtallymaster 1.1 ",
+    {"FuncWin", "Function Instructions-Marrowfieldtallymaster 1.1 ",
      WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_VSCROLL, 100, 280, 660, 150},
-    {17, "MenuWin", "Menu Instructions-Marrowfieldtallymaster 1.1  ",
+    {"MenuWin", "Menu Instructions-Marrowfieldtallymaster 1.1  ",
      WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_VSCROLL, 120, 300, 660, 150},
 };
 
-constexpr int kKindCount = sizeof kHelpWindowKinds / sizeof kHelpWindowKinds[0];
+constexpr int kKindCount = sizeof kHelpWindowLooks / sizeof kHelpWindowLooks[0];
+static_assert(kKindCount == kMenuListWindow + 1, "one look per kind of help window");
 
 HWND latestWindows[kKindCount] = {};
 
-int kindIndex(int commandId)
-{
-    for (int i = 0; i < kKindCount; ++i) {
-        if (kHelpWindowKinds[i].commandId == commandId) {
-            return i;
-        }
-    }
-    return -1;
-}
-
 } // namespace
 
-HWND createHelpWindow(int commandId, HWND owner)
+HWND createHelpWindowOfKind(HelpWindowKind kind, HWND owner)
 {
-    const int index = kindIndex(commandId);
-    if (index < 0) {
-        return nullptr;
-    }
-    const HelpWindowKind& kind = kHelpWindowKinds[index];
-    HWND window = CreateWindowExA(0, kind.className, kind.title, kind.style,
-                                  kind.x, kind.y, kind.width, kind.height,
+    const HelpWindowLook& look = kHelpWindowLooks[kind];
+    HWND window = CreateWindowExA(0, look.className, look.title, look.style,
+                                  look.x, look.y, look.width, look.height,
                                   owner, nullptr, GetModuleHandleA(nullptr), nullptr);
-    latestWindows[index] = window;
+    latestWindows[kind] = window;
     return window;
 }
 
-HWND latestHelpWindow(int commandId)
+HWND latestHelpWindowOfKind(HelpWindowKind kind)
 {
-    const int index = kindIndex(commandId);
-    return index < 0 ? nullptr : latestWindows[index];
+    return latestWindows[kind];
 }

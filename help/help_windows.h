@@ -8,16 +8,27 @@ LRESULT CALLBACK insWinProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 LRESULT CALLBACK funcWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK menuWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Help > Instructions (1), Functions (16), Menus (17): opens a new window.
+// The kinds of help window, in the order of the Help menu.
+enum HelpWindowKind { kInstructionsWindow, kFunctionListWindow, kMenuListWindow };
+
+// Creates a new help window of `kind` with the given owner and remembers it
+// as the latest window of that kind.
+HWND createHelpWindowOfKind(HelpWindowKind kind, HWND owner);
+
+// The window that the latest createHelpWindowOfKind of `kind` made (it may
+// have been closed since); null before the first one.
+HWND latestHelpWindowOfKind(HelpWindowKind kind);
+
+// The Help menu's window commands, defined in ui/ where the command ids
+// are (Help > Instructions, Functions and Menus in control_ids.h): help/
+// knows kinds, not commands. Any other command id opens nothing (null).
+// openHelpWindow: a new window of the command's kind, owned by the main
+// window (help_command.cpp).
 void openHelpWindow(int commandId);
-
-// Creates a new help window for command 1, 16 or 17 with the given owner
-// (openHelpWindow passes the main window) and remembers it as that
-// command's latest window; null for any other command.
+// createHelpWindow: a new window of the command's kind with the given owner
+// (edit_commands.cpp, as is latestHelpWindow).
 HWND createHelpWindow(int commandId, HWND owner);
-
-// The window that the latest Help command 1, 16 or 17 created (it may have
-// been closed since); null before the first one.
+// latestHelpWindow: the latest window of the command's kind, as above.
 HWND latestHelpWindow(int commandId);
 
 // Child identifiers and menu commands of the help windows.

@@ -36,8 +36,13 @@ constexpr int kPrintButtonHeight = 25;
 LineListView functionView;
 LineListView menuView;
 
-const LineList kFunctionList = {functionListLines, kFunctionLineCount, 27, &functionView};
-const LineList kMenuList = {menuListLines, kMenuLineCount, 65, &menuView};
+// The scroll range counts two lines beyond the text's own: the row of the
+// Print button above it and one empty row below it.
+constexpr int kRowsBesideText = 2;
+
+const LineList kFunctionList = {functionListLines, kFunctionLineCount, kFunctionLineCount + kRowsBesideText,
+                                &functionView};
+const LineList kMenuList = {menuListLines, kMenuLineCount, kMenuLineCount + kRowsBesideText, &menuView};
 
 TextWidth widthIn(HDC dc)
 {

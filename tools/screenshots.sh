@@ -40,6 +40,7 @@ tm_ensure_wineprefix "$prefix"
 prefix=$(cd "$prefix" && pwd)
 
 export TM_PROGRAM=$program TM_OPENER=$opener TM_TAPE=$tape TM_OUTPUT=$output TM_WINE TM_WINESERVER
+export TM_IDS=$here/../ui/control_ids.h
 export WINEPREFIX=$prefix WINEDEBUG=-all
 rm -f "$output"/screenshot.png "$output"/screenshot-tape.png "$output"/screenshot-help-{instructions,functions,menus}.png
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
@@ -50,6 +51,21 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         for _ in $(seq 1 120); do
             local id
             id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1\"" | awk "{print \$1; exit}")
+            if [[ -n "$id" ]]; then echo "$id"; return 0; fi
+            sleep 0.25
+        done
+        return 1
+    }
+    # The ids of the named top-level windows, one a line.
+    named_windows() {
+        xwininfo -root -children 2>/dev/null | awk "/^ +0x[0-9a-f]+ \"/ {print \$1}"
+    }
+    # The id of a named top-level window not in the list given, once it shows.
+    new_window() {
+        local _
+        for _ in $(seq 1 120); do
+            local id
+            id=$(named_windows | grep -vxF -e "$1" | head -n 1)
             if [[ -n "$id" ]]; then echo "$id"; return 0; fi
             sleep 0.25
         done
@@ -70,16 +86,22 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
             echo "screenshots: the calculation could not be worked" >&2
             status=1
         fi
-        while IFS="|" read -r command name title; do
+        # Each help window as its Help command opens it: the command ids are
+        # read from ui/control_ids.h, and the picture is of the window that
+        # appears, whatever its title.
+        while read -r constant name; do
+            command=$(sed -n "s/^ *$constant = \([0-9][0-9]*\),.*/\1/p" "$TM_IDS")
+            [[ -n "$command" ]] || { echo "screenshots: no $constant in $TM_IDS" >&2; status=1; continue; }
+            before=$(named_windows)
             "$TM_WINE" "$TM_OPENER" "$command" >/dev/null 2>&1 || { status=1; continue; }
-            id=$(window_titled "$title") || { echo "screenshots: no window \"$title\"" >&2; status=1; continue; }
+            id=$(new_window "$before") || { echo "screenshots: no window for $constant" >&2; status=1; continue; }
             sleep 1.5   # let the first paint finish
             xwd -id "$id" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$TM_OUTPUT/screenshot-help-$name.png" 2>/dev/null \
                 || status=1
         done <<LIST
-1|instructions|Instructions-Marrowfieldtallymaster 1.1
-16|functions|Function Instructions-Marrowfieldtallymaster 1.1 
-17|menus|Menu Instructions-Marrowfieldtallymaster 1.1  
+kHelpInstructions instructions
+kHelpFunctions functions
+kHelpMenus menus
 LIST
     fi
     kill "$program" 2>/dev/null || true

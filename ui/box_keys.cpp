@@ -42,6 +42,21 @@ std::vector<HWND> screenOrder() {
     return order;
 }
 
+// The control after (or, backwards, before) `from` in screen order; after
+// the last comes the first again. A control not in the order gives the
+// input box.
+HWND nextInScreenOrder(HWND from, bool backwards) {
+    const std::vector<HWND> order = screenOrder();
+    const int count = static_cast<int>(order.size());
+    int at = -1;
+    for (int i = 0; i < count; ++i) {
+        if (order[static_cast<std::size_t>(i)] == from) at = i;
+    }
+    if (at < 0) return windowState.inputBox;
+    const int next = (at + (backwards ? count - 1 : 1)) % count;
+    return order[static_cast<std::size_t>(next)];
+}
+
 void moveFocus(HWND from, bool backwards) {
     HWND to = nextInScreenOrder(from, backwards);
     if (to == nullptr) return;
@@ -116,15 +131,3 @@ void takeOverKeys(HWND control) {
 }
 
 HWND lastFocusedControl() { return lastFocused != nullptr && IsWindow(lastFocused) ? lastFocused : nullptr; }
-
-HWND nextInScreenOrder(HWND from, bool backwards) {
-    const std::vector<HWND> order = screenOrder();
-    const int count = static_cast<int>(order.size());
-    int at = -1;
-    for (int i = 0; i < count; ++i) {
-        if (order[static_cast<std::size_t>(i)] == from) at = i;
-    }
-    if (at < 0) return windowState.inputBox;
-    const int next = (at + (backwards ? count - 1 : 1)) % count;
-    return order[static_cast<std::size_t>(next)];
-}

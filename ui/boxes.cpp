@@ -12,7 +12,9 @@
 
 namespace {
 
-HWND createPopupBox(int y) { return createControl("EDIT", "", kEditBoxStyle, 15, y, 465, 20, kPopupBoxId); }
+HWND createPopupBox(int y) {
+    return createControl("EDIT", "", kEditBoxStyle, kBoxLeft, y, kBoxWidth, kBoxHeight, kPopupBoxId);
+}
 
 // Box p shows slot boxCount - p, written without change handling.
 void showSlotsInPopups(int count) {
@@ -34,12 +36,7 @@ void readVariableBoxes() {
     }
 }
 
-} // namespace
-
-void moveInputCaretRight(int count) {
-    for (int i = 0; i < count; ++i) SendMessageA(windowState.inputBox, WM_KEYDOWN, VK_RIGHT, 1);
-}
-
+// Puts text into the input box and moves the caret behind its end.
 void setInputBoxText(const char* text) {
     windowState.suppressChange = 1;
     SetWindowTextA(windowState.inputBox, text);
@@ -47,17 +44,8 @@ void setInputBoxText(const char* text) {
     moveInputCaretRight(static_cast<int>(std::strlen(text)));
 }
 
-bool changeHandling() {
-    CalculatorState& s = calculatorState;
-    readBoxText(windowState.inputBox, s.inputText, kInputTextCapacity);
-    readVariableBoxes();
-    filterInputText(s.inputText);
-    const int depth = parenthesisDepth(s.inputText);
-    if (isFinishedTerm(s.inputText, depth, s.boxCount)) popUp();
-    joinExpression();
-    return depth == 0;
-}
-
+// Moves the finished term of inputText into a new popup box; the operator
+// stays behind in the input box.
 void popUp() {
     CalculatorState& s = calculatorState;
     const int k = s.boxCount;
@@ -78,6 +66,7 @@ void popUp() {
     if (s.boxCount == kMaxBoxes) MessageBoxA(nullptr, "Popup list at maximum length!", "Warning", MB_OK);
 }
 
+// Reads the popup boxes back into boxStore and rebuilds expressionText.
 void joinExpression() {
     CalculatorState& s = calculatorState;
     for (int p = 1; p < s.boxCount; ++p) {
@@ -85,6 +74,23 @@ void joinExpression() {
             readBoxText(windowState.popupBoxes[p], s.boxStore[s.boxCount - p], kBoxTextCapacity);
     }
     buildExpressionText();
+}
+
+} // namespace
+
+void moveInputCaretRight(int count) {
+    for (int i = 0; i < count; ++i) SendMessageA(windowState.inputBox, WM_KEYDOWN, VK_RIGHT, 1);
+}
+
+bool changeHandling() {
+    CalculatorState& s = calculatorState;
+    readBoxText(windowState.inputBox, s.inputText, kInputTextCapacity);
+    readVariableBoxes();
+    filterInputText(s.inputText);
+    const int depth = parenthesisDepth(s.inputText);
+    if (isFinishedTerm(s.inputText, depth, s.boxCount)) popUp();
+    joinExpression();
+    return depth == 0;
 }
 
 void clearBoxes() {

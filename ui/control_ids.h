@@ -55,9 +55,13 @@ enum CommandId {
     kDisplay50Decimals = 108,
     kDisplayAllDecimals = 110,
     kClearCalculations = 120,
-    kFirstRecallCalculation = 121,  // Recall Calc n is 120 + n
+    kFirstRecallCalculation = 121,
 };
 
-// Menu positions on the bar.
+// The command of the Memory menu's Recall Calc n (n from 1).
+constexpr int recallCalculationCommand(int n) { return kFirstRecallCalculation + n - 1; }
+
+// The Memory menu's place on the bar and the number of its items before any
+// calculation is saved.
 constexpr int kMemoryMenuIndex = 2;
 constexpr int kFixedMemoryItems = 8;

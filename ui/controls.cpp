@@ -4,6 +4,7 @@
 #include "box_keys.h"
 #include "calculator_state.h"
 #include "control_ids.h"
+#include "layout.h"
 #include "window_state.h"
 
 namespace {
@@ -48,13 +49,19 @@ HWND createControl(const char* className, const char* text, DWORD style, int x, 
 void createPermanentControls() {
     WindowState& w = windowState;
     const int v = w.variablesOffset;
-    w.clearSaveButton = createControl("BUTTON", "Clear/Save", kBorderedStyle, 495, v + 120, 90, 25, kClearSaveButton);
-    w.clearButton = createControl("BUTTON", "Clear", kBorderedStyle, 495, v + 150, 90, 25, kClearButton);
-    w.angleLabel = createControl("STATIC", "Degrees", kLabelStyle, 495, 30, 90, 20, kAngleLabelId);
-    w.decimalsLabel = createControl("STATIC", "Floating", kLabelStyle, 495, 55, 90, 20, kDecimalsLabelId);
-    w.fileNameStrip =
-        createControl("STATIC", calculatorState.currentFile, kBorderedStyle, 0, 0, 600, 20, kFileNameStripId);
-    w.inputBox = createControl("EDIT", "", kEditBoxStyle, 15, v + 135, 465, 20, kInputBoxId);
+    w.clearSaveButton = createControl("BUTTON", "Clear/Save", kBorderedStyle, kButtonLeft, v + kClearSaveButtonTop,
+                                      kButtonWidth, kButtonHeight, kClearSaveButton);
+    w.clearButton = createControl("BUTTON", "Clear", kBorderedStyle, kButtonLeft, v + kClearButtonTop, kButtonWidth,
+                                  kButtonHeight, kClearButton);
+    w.angleLabel = createControl("STATIC", "Degrees", kLabelStyle, kButtonLeft, kUpperRowTop, kButtonWidth, kBoxHeight,
+                                 kAngleLabelId);
+    w.decimalsLabel = createControl("STATIC", "Floating", kLabelStyle, kButtonLeft, kUpperRowTop + kUpperRowStep,
+                                    kButtonWidth, kBoxHeight, kDecimalsLabelId);
+    w.fileNameStrip = createControl("STATIC", calculatorState.currentFile, kBorderedStyle, 0, 0, kWindowWidth,
+                                    kBoxHeight, kFileNameStripId);
+    w.inputBox = createControl("EDIT", "", kEditBoxStyle, kBoxLeft, v + kInputBoxTop, kBoxWidth, kBoxHeight,
+                               kInputBoxId);
     SendMessageA(w.inputBox, EM_LIMITTEXT, kInputTextCapacity - 1, 0);
-    w.resultBox = createControl("EDIT", "", kResultBoxStyle, 15, v + 157, 465, 20, kResultBoxId);
+    w.resultBox = createControl("EDIT", "", kResultBoxStyle, kBoxLeft, v + kResultBoxTop, kBoxWidth, kBoxHeight,
+                                kResultBoxId);
 }

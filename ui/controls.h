@@ -6,11 +6,12 @@
 
 // Style of every edit box (multi-line, right-aligned, one row) and of the
 // read-only result box; labels and the two Clear buttons.
-constexpr DWORD kEditBoxStyle = 0x50A101C6;
-constexpr DWORD kResultBoxStyle = 0x50A109C6;
-constexpr DWORD kBorderedStyle = 0x50800000;
-constexpr DWORD kLabelStyle = 0x50800001;
-constexpr DWORD kPlainButtonStyle = 0x50000000;
+constexpr DWORD kBorderedStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
+constexpr DWORD kEditBoxStyle = kBorderedStyle | WS_VSCROLL | WS_TABSTOP | ES_NOHIDESEL | ES_AUTOHSCROLL |
+                                ES_AUTOVSCROLL | ES_MULTILINE | ES_RIGHT;
+constexpr DWORD kResultBoxStyle = kEditBoxStyle | ES_READONLY;
+constexpr DWORD kLabelStyle = kBorderedStyle | SS_CENTER;
+constexpr DWORD kPlainButtonStyle = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
 
 // Creates a child control of the main window.
 HWND createControl(const char* className, const char* text, DWORD style, int x, int y, int width, int height,

@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr int kBoxLeft = 15;
-constexpr int kBoxWidth = 465;
-constexpr int kBoxHeight = 20;
-constexpr int kButtonLeft = 495;
-constexpr int kButtonWidth = 90;
-constexpr int kButtonHeight = 25;
-constexpr int kRow = 20;
-
 void setWindowHeight(int height) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -35,15 +27,18 @@ void moveBox(HWND box, int y) { MoveWindow(box, kBoxLeft, y, kBoxWidth, kBoxHeig
 // The input box, result box and buttons for `offset` and `growth` rows.
 void placeMovableControls(int offset, int growth) {
     const int top = offset + kRow * growth;
-    moveBox(windowState.inputBox, top + 135);
-    moveBox(windowState.resultBox, top + 157);
-    MoveWindow(windowState.clearSaveButton, kButtonLeft, top + 120, kButtonWidth, kButtonHeight, TRUE);
-    MoveWindow(windowState.clearButton, kButtonLeft, top + 150, kButtonWidth, kButtonHeight, TRUE);
+    moveBox(windowState.inputBox, top + kInputBoxTop);
+    moveBox(windowState.resultBox, top + kResultBoxTop);
+    MoveWindow(windowState.clearSaveButton, kButtonLeft, top + kClearSaveButtonTop, kButtonWidth, kButtonHeight, TRUE);
+    MoveWindow(windowState.clearButton, kButtonLeft, top + kClearButtonTop, kButtonWidth, kButtonHeight, TRUE);
 }
 
 int popupCount() { return calculatorState.boxCount - 1; }
 
-int growthRows() { return popupCount() > 5 ? popupCount() - 5 : 0; }
+int growthRows() { return popupCount() > kPopupsWithoutGrowth ? popupCount() - kPopupsWithoutGrowth : 0; }
+
+// Where popup box k stands while no box has grown the window.
+int ungrownPopupTop(int offset, int k) { return offset + kInputBoxTop - kRow * k; }
 
 // Popup box k's y within its parent, read back from the window.
 int popupTop(int k) {
@@ -70,7 +65,7 @@ void repaintWholeWindow() {
 
 } // namespace
 
-int mainWindowLeft(int screenWidth) { return screenWidth / 2 - 300; }
+int mainWindowLeft(int screenWidth) { return screenWidth / 2 - kWindowWidth / 2; }
 
 void resetLayout() {
     setWindowHeight(kBaseWindowHeight + windowState.frameAllowance + windowState.variablesOffset);
@@ -80,12 +75,14 @@ void resetLayout() {
 
 int placeNewPopup(int k) {
     const int offset = windowState.variablesOffset;
-    if (k <= 5) return offset + 135 - kRow * k;
-    setWindowHeight(kRow * k + 135 + windowState.frameAllowance + offset);
-    placeMovableControls(offset, k - 5);
+    if (k <= kPopupsWithoutGrowth) return ungrownPopupTop(offset, k);
+    const int growth = k - kPopupsWithoutGrowth;
+    setWindowHeight(kBaseWindowHeight + kRow * growth + windowState.frameAllowance + offset);
+    placeMovableControls(offset, growth);
     shiftPopups(k - 1, kRow);
     repaintWholeWindow();
-    return offset + 35;
+    // The others moved down a row: the new box takes the top place.
+    return ungrownPopupTop(offset, kPopupsWithoutGrowth);
 }
 
 void openVariablesBand(int a) {
@@ -98,8 +95,8 @@ void openVariablesBand(int a) {
 void closeVariablesBand(int a) {
     setWindowHeight(outerHeight() - a);
     placeMovableControls(0, growthRows());
-    if (popupCount() <= 5) {
-        for (int k = 1; k <= popupCount(); ++k) moveBox(windowState.popupBoxes[k], 135 - kRow * k);
+    if (popupCount() <= kPopupsWithoutGrowth) {
+        for (int k = 1; k <= popupCount(); ++k) moveBox(windowState.popupBoxes[k], ungrownPopupTop(0, k));
     } else {
         shiftPopups(popupCount(), -a);
     }

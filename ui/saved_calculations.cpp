@@ -14,20 +14,23 @@
 
 namespace {
 
-constexpr UINT kQuestionFlags = MB_YESNO | MB_ICONHAND | MB_DEFBUTTON2;  // 0x114
+// The Memory menu after its fixed items: a separator, Clear Calculations, a
+// separator, then Recall Calc 1, 2, ... in the order they were saved.
+constexpr int kClearCalculationsItem = kFixedMemoryItems + 1;
+constexpr int kFirstRecallItem = kFixedMemoryItems + 3;
 
 HMENU memoryMenu() { return GetSubMenu(GetMenu(windowState.mainWindow), kMemoryMenuIndex); }
 
 void insertClearCalculationsItems(HMENU menu) {
-    insertSeparator(menu, 9);
-    insertCommandItem(menu, 10, "C&lear Calculations", kClearCalculations);
-    insertSeparator(menu, 11);
+    insertSeparator(menu, kClearCalculationsItem - 1);
+    insertCommandItem(menu, kClearCalculationsItem, "C&lear Calculations", kClearCalculations);
+    insertSeparator(menu, kClearCalculationsItem + 1);
 }
 
-void insertRecallItem(HMENU menu, int n, int position) {
+void insertRecallItem(HMENU menu, int n) {
     char label[40];
     std::snprintf(label, sizeof label, "Recall Calc &%d", n);
-    insertCommandItem(menu, position, label, kClearCalculations + n);
+    insertCommandItem(menu, kFirstRecallItem + n - 1, label, recallCalculationCommand(n));
 }
 
 void redrawMenuBar() {
@@ -58,7 +61,7 @@ void saveCalculation() {
     }
     if (s.savedCount == 0) insertClearCalculationsItems(menu);
     const int n = s.savedCount + 1;
-    insertRecallItem(menu, n, s.savedCount + 12);
+    insertRecallItem(menu, n);
     redrawMenuBar();
     s.savedCount = n;
     s.savedCalculations[n] = savedCalculationText(dateStamp());
@@ -68,14 +71,14 @@ void rebuildCalculationItems(int count) {
     HMENU menu = memoryMenu();
     if (count > kMaxSavedCalculations) count = kMaxSavedCalculations;
     if (count > 0) insertClearCalculationsItems(menu);
-    for (int i = 1; i <= count; ++i) insertRecallItem(menu, i, 11 + i);
+    for (int i = 1; i <= count; ++i) insertRecallItem(menu, i);
     redrawMenuBar();
 }
 
 void clearCalculations() {
     HMENU menu = memoryMenu();
-    // Everything after the eight fixed items: the separators, Clear
-    // Calculations and every Recall Calc item.
+    // Everything after the fixed items: the separators, Clear Calculations
+    // and every Recall Calc item.
     while (GetMenuItemCount(menu) > kFixedMemoryItems) DeleteMenu(menu, kFixedMemoryItems, MF_BYPOSITION);
     redrawMenuBar();
     calculatorState.savedCount = 0;

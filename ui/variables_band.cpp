@@ -29,16 +29,18 @@ void showVariables() {
     w.variablesOffset = kVariablesBandHeight;
     openVariablesBand(kVariablesBandHeight);
     for (int i = 0; i < 3; ++i) {
-        const int y = 30 + 25 * i;
+        const int y = kUpperRowTop + kUpperRowStep * i;
         if (w.variableBoxes[i] == nullptr)
-            w.variableBoxes[i] = createControl("EDIT", calculatorState.variableTexts[i], kEditBoxStyle, 30, y, 450, 20,
-                                               kVariableBoxIds[i]);
+            w.variableBoxes[i] =
+                createControl("EDIT", calculatorState.variableTexts[i], kEditBoxStyle, kBoxLeft + kVariableLabelWidth,
+                              y, kBoxWidth - kVariableLabelWidth, kBoxHeight, kVariableBoxIds[i]);
         if (w.variableLabels[i] == nullptr)
-            w.variableLabels[i] = createControl("STATIC", kLabels[i], kLabelStyle, 15, y, 15, 20, kVariableLabelIds[i]);
+            w.variableLabels[i] = createControl("STATIC", kLabels[i], kLabelStyle, kBoxLeft, y, kVariableLabelWidth,
+                                                kBoxHeight, kVariableLabelIds[i]);
     }
     for (int i = 0; i < 3; ++i)
-        w.saveToButtons[i] =
-            createControl("Button", kButtonTexts[i], kPlainButtonStyle, 495, 110 + 25 * i, 90, 20, kSaveToIds[i]);
+        w.saveToButtons[i] = createControl("Button", kButtonTexts[i], kPlainButtonStyle, kButtonLeft,
+                                           kSaveToButtonTop + kUpperRowStep * i, kButtonWidth, kBoxHeight, kSaveToIds[i]);
 }
 
 void hideVariables() {

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+// The flags of a question box: Yes and No, No the default.
+constexpr UINT kQuestionFlags = MB_YESNO | MB_ICONHAND | MB_DEFBUTTON2;
+
 // The main window; null before it is created and after it is destroyed.
 HWND mainWindowHandle();
 

@@ -2,6 +2,8 @@
 // controls, the layout values and the flags of the box machinery.
 #pragma once
 
+#include "calculator_state.h"
+
 #include <windows.h>
 
 struct WindowState {
@@ -18,8 +20,9 @@ struct WindowState {
     HWND decimalsLabel;
     HWND fileNameStrip;
 
-    // popupBoxes[k] is popup box k (1..9; box 1 just above the input box).
-    HWND popupBoxes[10];
+    // popupBoxes[k] is popup box k (1..kMaxBoxes - 1; box 1 just above the
+    // input box); the input box is the last of the kMaxBoxes boxes.
+    HWND popupBoxes[kMaxBoxes];
 
     // The x, y, z boxes, their labels and the Save to X/Y/Z buttons (null
     // while the variables are hidden).
@@ -27,7 +30,7 @@ struct WindowState {
     HWND variableLabels[3];
     HWND saveToButtons[3];
 
-    int variablesOffset;   // 0 while the variables are hidden, 70 while shown
+    int variablesOffset;   // 0 while the variables are hidden, kVariablesBandHeight while shown
     int variablesHidden;   // 1 while hidden
     int frameAllowance;    // client-height correction found at creation
     int suppressChange;    // set around the program's own writes of box texts
