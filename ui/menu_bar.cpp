@@ -23,6 +23,8 @@ constexpr MenuEntry kEditItems[] = {
 constexpr MenuEntry kMemoryItems[] = {{"&Save 1", kMemorySave1}, {"&Recall 1", kMemoryRecall1}, kSeparator,
                                       {"S&ave 2", kMemorySave2}, {"R&ecall 2", kMemoryRecall2}, kSeparator,
                                       {"Sa&ve 3", kMemorySave3}, {"Re&call 3", kMemoryRecall3}};
+// Saved calculations' items are placed after these.
+static_assert(sizeof kMemoryItems / sizeof kMemoryItems[0] == kFixedMemoryItems);
 constexpr MenuEntry kTrigItems[] = {{"&Degrees", kTrigDegrees}, {"&Radians", kTrigRadians}};
 constexpr MenuEntry kVariablesItems[] = {
     {"&Show Variables", kShowVariables}, {"&Hide Variables", kHideVariables}, {"&Clear Variables", kClearVariables}};
