@@ -49,4 +49,4 @@ void addDigits(benchmark::State& state) {
 }
 BENCHMARK(addDigits)->Arg(120)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

@@ -29,7 +29,6 @@ BENCHMARK_CAPTURE(recalculateExpression, TwoArgumentArcTangent, "1\\-1");
 BENCHMARK_CAPTURE(recalculateExpression, Parentheses, "(1+2)*3/7");
 BENCHMARK_CAPTURE(recalculateExpression, Exp100, "exp(100)");
 BENCHMARK_CAPTURE(recalculateExpression, LnOfTiny, "ln(10^-30)");
-BENCHMARK_CAPTURE(recalculateExpression, TenTerms,
-                  "12.5+3.75-8+100.01+7-0.5+19.99+42-6.25+1000");
+BENCHMARK_CAPTURE(recalculateExpression, TenTerms, "12.5+3.75-8+100.01+7-0.5+19.99+42-6.25+1000");
 
-} // namespace
+}  // namespace

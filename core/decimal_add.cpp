@@ -19,14 +19,15 @@ struct Alignment {
     AlignedOperand x;
     AlignedOperand y;
     std::int32_t scale;
-    std::size_t width; // the longer aligned operand
+    std::size_t width;  // the longer aligned operand
 };
 
 Alignment align(const DecimalNumber& x, const DecimalNumber& y) {
     const std::int32_t common = x.scale > y.scale ? x.scale : y.scale;
     Alignment a{{x.digits, static_cast<std::size_t>(common - x.scale)},
                 {y.digits, static_cast<std::size_t>(common - y.scale)},
-                common, 0};
+                common,
+                0};
     a.width = a.x.length() > a.y.length() ? a.x.length() : a.y.length();
     return a;
 }
@@ -35,7 +36,7 @@ bool isIntegerZero(const DecimalNumber& value) {
     return value.sign == '+' && value.scale == 0 && value.digits.size() == 1 && value.digits[0] == 0;
 }
 
-} // namespace
+}  // namespace
 
 DecimalNumber DecimalNumber::addMagnitudes(const DecimalNumber& x, const DecimalNumber& y) {
     const Alignment a = align(x, y);
@@ -99,8 +100,8 @@ DecimalNumber DecimalNumber::add(const DecimalNumber& b) const {
     const bool receiverGreater = compareMagnitudes(*this, b) > 0;
     const DecimalNumber& greater = receiverGreater ? *this : b;
     const DecimalNumber& smaller = receiverGreater ? b : *this;
-    DecimalNumber result = greater.sign == smaller.sign ? addMagnitudes(greater, smaller)
-                                                        : subtractMagnitudes(greater, smaller);
+    DecimalNumber result =
+        greater.sign == smaller.sign ? addMagnitudes(greater, smaller) : subtractMagnitudes(greater, smaller);
     result.sign = result.isZero() ? '+' : greater.sign;
     return result;
 }
@@ -115,8 +116,8 @@ DecimalNumber DecimalNumber::subtract(const DecimalNumber& b) const {
     const bool swapped = compareMagnitudes(*this, b) <= 0;
     const DecimalNumber& greater = swapped ? b : *this;
     const DecimalNumber& smaller = swapped ? *this : b;
-    DecimalNumber result = greater.sign == smaller.sign ? subtractMagnitudes(greater, smaller)
-                                                        : addMagnitudes(greater, smaller);
+    DecimalNumber result =
+        greater.sign == smaller.sign ? subtractMagnitudes(greater, smaller) : addMagnitudes(greater, smaller);
     const char flipped = greater.sign == '+' ? '-' : '+';
     result.sign = result.isZero() ? '+' : (swapped ? flipped : greater.sign);
     return result;

@@ -23,12 +23,11 @@ DigitRun integerPartMagnitude(const DecimalNumber& value) {
 // the dividend has at most limit - workingPlaces - 4 integer digits; a
 // remainder is the dividend's integer part while the dividend has at most
 // limit digits. A larger dividend leaves OVERFLOW.
-bool overOverflowDivisor(const DecimalNumber& a, const DecimalNumber& b, bool remainder,
-                         DecimalNumber& out) {
+bool overOverflowDivisor(const DecimalNumber& a, const DecimalNumber& b, bool remainder, DecimalNumber& out) {
     if (a.isSpecial() || !b.isOverflow()) return false;
     const std::int64_t places = workingPlaces > 0 ? workingPlaces : 0;
-    const std::int64_t room = remainder ? DecimalNumber::kIntegerDigitLimit
-                                        : DecimalNumber::kIntegerDigitLimit - places - 4;
+    const std::int64_t room =
+        remainder ? DecimalNumber::kIntegerDigitLimit : DecimalNumber::kIntegerDigitLimit - places - 4;
     if (significantIntegerDigits(a) > room) {
         out = DecimalNumber::overflowState();
     } else if (!remainder) {
@@ -41,7 +40,7 @@ bool overOverflowDivisor(const DecimalNumber& a, const DecimalNumber& b, bool re
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool DecimalNumber::magnitudeAtLeast(const DecimalNumber& d) const {
     if (equals(d)) return true;
@@ -61,7 +60,7 @@ DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
     //    the next.
     static DigitRun divisor;
     divisor.assign(b.digits.begin() + static_cast<std::ptrdiff_t>(firstNonZero(b.digits)), b.digits.end());
-    if (divisor.empty()) return errorState(); // division by zero has no value
+    if (divisor.empty()) return errorState();  // division by zero has no value
     if (isZero()) return fromInt(0);
     const std::size_t dividendStart = firstNonZero(digits);
     const std::int64_t nN = static_cast<std::int64_t>(digits.size() - dividendStart);
@@ -75,8 +74,8 @@ DecimalNumber DecimalNumber::divide(const DecimalNumber& b) const {
     if (steps == 0) return fromInt(0);
     static DigitRun window;
     window.assign(static_cast<std::size_t>(nD + steps - 1), 0);
-    std::copy_n(digits.begin() + static_cast<std::ptrdiff_t>(dividendStart),
-                std::min<std::int64_t>(nN, nD + steps - 1), window.begin());
+    std::copy_n(digits.begin() + static_cast<std::ptrdiff_t>(dividendStart), std::min<std::int64_t>(nN, nD + steps - 1),
+                window.begin());
     DecimalNumber quotient;
     quotient.digits = quotientDigits(window, divisor, static_cast<std::size_t>(steps));
     if (firstNonZero(quotient.digits) == quotient.digits.size()) return fromInt(0);

@@ -28,7 +28,7 @@ void cutToWorkingPlaces(DecimalNumber& value) {
     }
 }
 
-} // namespace
+}  // namespace
 
 DecimalNumber DecimalNumber::multiply(const DecimalNumber& b) const {
     DecimalNumber special;

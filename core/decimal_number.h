@@ -30,9 +30,9 @@ struct DecimalNumber {
     // OVERFLOW state at once, before any digit is formed.
     static constexpr std::int64_t kIntegerDigitLimit = 10000;
 
-    char sign = '+';                  // '+' or '-'
-    std::int32_t scale = 0;           // fraction digits, or a special marker
-    std::vector<std::uint8_t> digits; // values 0..9, most significant first
+    char sign = '+';                   // '+' or '-'
+    std::int32_t scale = 0;            // fraction digits, or a special marker
+    std::vector<std::uint8_t> digits;  // values 0..9, most significant first
 
     // ---- Construction -----------------------------------------------------
 

@@ -31,14 +31,14 @@ std::string groupText(const std::string& plain, bool negative, int width, char i
     return grouped;
 }
 
-} // namespace
+}  // namespace
 
 DecimalNumber DecimalNumber::fromText(const char* text) {
     DecimalNumber result;
     if (text == nullptr) return result;
     if (text[0] == '-') result.sign = '-';
     const std::size_t length = std::strlen(text);
-    std::size_t lastPoint = length; // none yet
+    std::size_t lastPoint = length;  // none yet
     result.digits.reserve(length);
     for (std::size_t i = 0; i < length; ++i) {
         const char c = text[i];
@@ -113,7 +113,7 @@ std::int32_t DecimalNumber::toInteger() const {
     for (std::int64_t i = 0; i < integerDigits; ++i) {
         magnitude = magnitude * 10 + digits[static_cast<std::size_t>(i)];
         if (magnitude > limit) {
-            magnitude = limit; // saturate
+            magnitude = limit;  // saturate
             break;
         }
     }

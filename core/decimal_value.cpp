@@ -13,7 +13,7 @@ DecimalNumber specialState(std::int32_t marker) {
     return value;
 }
 
-} // namespace
+}  // namespace
 
 // ---- Construction -------------------------------------------------------------
 
@@ -32,8 +32,7 @@ DecimalNumber DecimalNumber::fromInt(std::int32_t value) {
         reversed[count++] = static_cast<std::uint8_t>(magnitude % 10);
         magnitude /= 10;
     } while (magnitude > 0);
-    result.digits.assign(std::make_reverse_iterator(reversed + count),
-                         std::make_reverse_iterator(reversed));
+    result.digits.assign(std::make_reverse_iterator(reversed + count), std::make_reverse_iterator(reversed));
     return result;
 }
 
@@ -51,7 +50,7 @@ bool specialOperandResult(const DecimalNumber& a, const DecimalNumber& b, Decima
     } else if (isState(DecimalNumber::kInfinityScale)) {
         out = DecimalNumber::infinityState();
     } else {
-        out = DecimalNumber::errorState(); // an unknown marker has no value
+        out = DecimalNumber::errorState();  // an unknown marker has no value
     }
     return true;
 }

@@ -90,7 +90,8 @@ void divideLimbs(Limbs& u, Limbs& v, Limbs* quotient, Limbs* remainder) {
         for (std::size_t i = 0; i < n; ++i) {
             const std::uint64_t product = estimate * v[i] + carry;
             carry = product / kBase;
-            std::int64_t difference = static_cast<std::int64_t>(u[i + j]) - static_cast<std::int64_t>(product % kBase) - borrow;
+            std::int64_t difference =
+                static_cast<std::int64_t>(u[i + j]) - static_cast<std::int64_t>(product % kBase) - borrow;
             borrow = difference < 0 ? 1 : 0;
             u[i + j] = static_cast<std::uint64_t>(difference + borrow * static_cast<std::int64_t>(kBase));
         }

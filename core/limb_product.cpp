@@ -61,7 +61,7 @@ const Limbs& exactProductLimbs(const DigitRun& a, const DigitRun& b) {
     return columns;
 }
 
-} // namespace
+}  // namespace
 
 DigitRun exactProductDigits(const DigitRun& a, const DigitRun& b) {
     const Limbs& limbs = exactProductLimbs(a, b);

@@ -33,7 +33,7 @@ struct MemoryReserve {
     }
 } memoryReserve;
 
-} // namespace
+}  // namespace
 
 bool takeMemoryShortage() {
     const bool was = shortage;

@@ -6,7 +6,7 @@
 #include "decimal_number.h"
 
 struct EvaluationContext {
-    int angleMode = 1; // non-zero: degrees; 0: radians
+    int angleMode = 1;  // non-zero: degrees; 0: radians
     DecimalNumber x;
     DecimalNumber y;
     DecimalNumber z;

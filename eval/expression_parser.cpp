@@ -14,33 +14,44 @@ namespace {
 
 // ---- Character classes of the scanner -----------------------------------------
 
-bool isWhitespace(unsigned char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool isWhitespace(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool isOperatorCharacter(unsigned char c) {
     switch (c) {
-    case '+': case '-': case '*': case '/': case '%': case '^': case '=':
-    case '(': case ')': case '\'': case '\\': case '>':
-        return true;
-    default:
-        return false;
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '%':
+    case '^':
+    case '=':
+    case '(':
+    case ')':
+    case '\'':
+    case '\\':
+    case '>': return true;
+    default: return false;
     }
 }
 
 // The end of the text counts as a delimiter; a line feed does not.
-bool isDelimiter(unsigned char c) {
-    return c == '\0' || c == ' ' || c == '\t' || c == '\r' || isOperatorCharacter(c);
-}
+bool isDelimiter(unsigned char c) { return c == '\0' || c == ' ' || c == '\t' || c == '\r' || isOperatorCharacter(c); }
 
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 bool isOperandStarter(unsigned char c) {
     switch (c) {
-    case '.': case 'p': case 'r': case 'E': case 'x': case 'X': case 'y': case 'Y': case 'z': case 'Z':
-        return true;
-    default:
-        return isDigit(c);
+    case '.':
+    case 'p':
+    case 'r':
+    case 'E':
+    case 'x':
+    case 'X':
+    case 'y':
+    case 'Y':
+    case 'z':
+    case 'Z': return true;
+    default: return isDigit(c);
     }
 }
 
@@ -59,8 +70,7 @@ bool takeSpecialResult(DecimalNumber& out, const DecimalNumber& rhs) {
 DecimalNumber twoArgumentArcTangent(const DecimalNumber& y, const DecimalNumber& x) {
     const bool degrees = evaluationContext.angleMode != 0;
     if (x.isZero()) {
-        DecimalNumber quarter = degrees ? DecimalNumber::fromInt(90)
-                                        : piConstant.divide(DecimalNumber::fromInt(2));
+        DecimalNumber quarter = degrees ? DecimalNumber::fromInt(90) : piConstant.divide(DecimalNumber::fromInt(2));
         if (y.isNegative()) quarter.negate();
         return quarter;
     }
@@ -73,7 +83,7 @@ DecimalNumber twoArgumentArcTangent(const DecimalNumber& y, const DecimalNumber&
     return t;
 }
 
-} // namespace
+}  // namespace
 
 // ---- Entry --------------------------------------------------------------------------
 
@@ -170,7 +180,7 @@ void ExpressionParser::parseProduct(DecimalNumber& out) {
         } else if (takeSpecialResult(out, rhs)) {
             // A special operand decides the quotient or remainder.
         } else if (rhs.isZero()) {
-            out.setScale(DecimalNumber::kErrorScale); // digits untouched
+            out.setScale(DecimalNumber::kErrorScale);  // digits untouched
         } else {
             out = op == '/' ? out.divide(rhs) : out.remainder(rhs);
         }

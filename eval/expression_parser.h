@@ -26,10 +26,10 @@ enum TokenKind : unsigned char {
 constexpr int kMaxNestingDepth = 1000;
 
 struct ExpressionParser {
-    const char* position = nullptr; // next character not yet scanned
-    int depth = 0;                  // parenthesis levels open
-    bool tooDeep = false;           // a level past kMaxNestingDepth was met
-    std::string tokenText;          // current token; grows for long tokens
+    const char* position = nullptr;  // next character not yet scanned
+    int depth = 0;                   // parenthesis levels open
+    bool tooDeep = false;            // a level past kMaxNestingDepth was met
+    std::string tokenText;           // current token; grows for long tokens
     TokenKind tokenKind = kTokenNone;
 
     // Sets the evaluation context and evaluates text (null reads as empty).
@@ -38,8 +38,8 @@ struct ExpressionParser {
     // x, y and z are copied into the context's own numbers, whose storage
     // is reused from one evaluation to the next; none of them may be one of
     // the context's numbers.
-    DecimalNumber evaluate(const char* text, int angleMode, const DecimalNumber& x,
-                           const DecimalNumber& y, const DecimalNumber& z);
+    DecimalNumber evaluate(const char* text, int angleMode, const DecimalNumber& x, const DecimalNumber& y,
+                           const DecimalNumber& z);
 
     // Scans the next token into tokenText and tokenKind.
     void nextToken();

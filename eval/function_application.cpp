@@ -10,9 +10,7 @@
 
 namespace {
 
-bool outsideUnitRange(const DecimalNumber& v) {
-    return v.absoluteValue().greaterThan(DecimalNumber::fromInt(1));
-}
+bool outsideUnitRange(const DecimalNumber& v) { return v.absoluteValue().greaterThan(DecimalNumber::fromInt(1)); }
 
 bool notPositive(const DecimalNumber& v) { return v.isNegative() || v.isZero(); }
 
@@ -22,7 +20,7 @@ struct ArgumentCheck {
     bool (*fails)(const DecimalNumber&);
     const char* title;
     const char* text;
-    bool minusOneAfter; // -1 afterwards; otherwise the error state
+    bool minusOneAfter;  // -1 afterwards; otherwise the error state
 };
 
 constexpr ArgumentCheck kInverseSineCheck = {outsideUnitRange, "Inverse sine Error",
@@ -57,12 +55,27 @@ struct FunctionRow {
 };
 
 const FunctionRow kFunctionRows[] = {
-    {'S', {"asin", "as"}, '\0', &kInverseSineCheck, [](const DecimalNumber& v) { return v.arcSine(); }, AngleRole::result},
-    {'C', {"acos", "ac"}, '\0', &kInverseCosineCheck, [](const DecimalNumber& v) { return v.arcCosine(); }, AngleRole::result},
+    {'S',
+     {"asin", "as"},
+     '\0',
+     &kInverseSineCheck,
+     [](const DecimalNumber& v) { return v.arcSine(); },
+     AngleRole::result},
+    {'C',
+     {"acos", "ac"},
+     '\0',
+     &kInverseCosineCheck,
+     [](const DecimalNumber& v) { return v.arcCosine(); },
+     AngleRole::result},
     {'T', {"atan", "at"}, '\0', nullptr, [](const DecimalNumber& v) { return v.arcTangent(); }, AngleRole::result},
     {'l', {"ln", "l"}, '\0', &kNaturalLogCheck, [](const DecimalNumber& v) { return v.naturalLog(); }, AngleRole::none},
     {'L', {"log", nullptr}, '\0', &kBaseTenLogCheck, [](const DecimalNumber& v) { return v.log10(); }, AngleRole::none},
-    {'R', {"sq", "sqrt"}, '\0', &kSquareRootCheck, [](const DecimalNumber& v) { return v.squareRoot(); }, AngleRole::none},
+    {'R',
+     {"sq", "sqrt"},
+     '\0',
+     &kSquareRootCheck,
+     [](const DecimalNumber& v) { return v.squareRoot(); },
+     AngleRole::none},
     {'a', {"abs", nullptr}, '\0', nullptr, absolute, AngleRole::none},
     {'s', {nullptr, nullptr}, 's', nullptr, [](const DecimalNumber& v) { return v.sine(); }, AngleRole::argument},
     {'c', {nullptr, nullptr}, 'c', nullptr, [](const DecimalNumber& v) { return v.cosine(); }, AngleRole::argument},
@@ -97,7 +110,7 @@ bool failArgumentCheck(const ArgumentCheck& check, DecimalNumber& value) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 char functionCode(const char* name) {
     const FunctionRow* row = rowFor(name);

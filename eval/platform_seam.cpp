@@ -7,7 +7,7 @@ PlatformSeam installedSeam = {nullptr, nullptr};
 std::vector<RecordedMessage> messages;
 std::string resultText;
 
-} // namespace
+}  // namespace
 
 void installPlatformSeam(PlatformSeam seam) { installedSeam = seam; }
 

@@ -33,7 +33,7 @@ void dropLastDigit(DecimalNumber& value) {
     --value.scale;
 }
 
-} // namespace
+}  // namespace
 
 void recalculate() {
     if (runningRecalculations == kMaxNestedRecalculations) {
@@ -66,8 +66,8 @@ void recalculateOnce() {
 
     // The texts are copied first: typing during a message box rewrites the
     // state's buffers, and a scan must never run on a half-old text.
-    const std::string texts[4] = {state.variableTexts[0], state.variableTexts[1],
-                                  state.variableTexts[2], state.expressionText};
+    const std::string texts[4] = {state.variableTexts[0], state.variableTexts[1], state.variableTexts[2],
+                                  state.expressionText};
     const unsigned finishedBefore = finishedRecalculations;
 
     // x, y and z first, each with 0 for the variables, then the expression.
@@ -95,7 +95,7 @@ void recalculateOnce() {
     setResultText(state.resultText);
 }
 
-} // namespace
+}  // namespace
 
 DecimalNumber roundToDecimals(DecimalNumber value, int n) {
     if (n < 0 || value.scale <= n) return value;

@@ -17,21 +17,15 @@ namespace {
 constexpr int kFewestPlaces = 3;
 
 // Place value of the leading non-zero digit: x lies in [10^lead, 10^(lead+1)).
-std::int64_t leadingPlace(const DecimalNumber& x) {
-    return placeOfDigit(x, firstNonZero(x.digits));
-}
+std::int64_t leadingPlace(const DecimalNumber& x) { return placeOfDigit(x, firstNonZero(x.digits)); }
 
 // 10^-6 and 10^6: naturalLog of an argument from the first to the second
 // follows the reduction by e and e^0.2; a smaller or larger one is first
 // shifted into [1, 10) by whole powers of ten, each counted as ln 10, so that
 // no argument costs one division by e per unit of its logarithm.
-DecimalNumber naturalLogShiftThreshold() {
-    return DecimalNumber::fromText(".000001");
-}
+DecimalNumber naturalLogShiftThreshold() { return DecimalNumber::fromText(".000001"); }
 
-DecimalNumber naturalLogLargeShiftThreshold() {
-    return DecimalNumber::fromInt(1000000);
-}
+DecimalNumber naturalLogLargeShiftThreshold() { return DecimalNumber::fromInt(1000000); }
 
 // Exact shifts bring an argument beyond the thresholds into [1, 10). The
 // shifts are counted as ln 10, computed with as many extra places as the
@@ -39,8 +33,8 @@ DecimalNumber naturalLogLargeShiftThreshold() {
 // working precision.
 DecimalNumber naturalLogByShifts(const DecimalNumber& x) {
     const std::int32_t shifts = static_cast<std::int32_t>(-leadingPlace(x));
-    const DecimalNumber y = shifts >= 0 ? x.multiplyByPowerOfTen(shifts)
-                                        : x.divideByPowerOfTen(-shifts);  // exact, in [1, 10)
+    const DecimalNumber y =
+        shifts >= 0 ? x.multiplyByPowerOfTen(shifts) : x.divideByPowerOfTen(-shifts);  // exact, in [1, 10)
     const DecimalNumber lnY = y.naturalLog();
 
     int guard = 2;
@@ -57,8 +51,7 @@ DecimalNumber naturalLogByShifts(const DecimalNumber& x) {
 
 }  // namespace
 
-LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e,
-                               const DecimalNumber& eToTheFifth) {
+LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e, const DecimalNumber& eToTheFifth) {
     const DecimalNumber oneAndHalf = DecimalNumber::fromText("1.5");
     const DecimalNumber half = DecimalNumber::fromText(".5");
     const DecimalNumber oneAndTenth = DecimalNumber::fromText("1.1");

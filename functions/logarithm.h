@@ -16,5 +16,4 @@ struct LogReduction {
 // while above 1.1 or below .9, counting the factors. x must be positive and
 // at least .000001, or the loop by e may not end (naturalLog shifts smaller
 // arguments by powers of ten first).
-LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e,
-                               const DecimalNumber& eToTheFifth);
+LogReduction reduceLogArgument(const DecimalNumber& x, const DecimalNumber& e, const DecimalNumber& eToTheFifth);

@@ -60,5 +60,6 @@ DecimalNumber eToTheFifthAtWorkingPlaces() {
 }
 
 DecimalNumber lnTenAtWorkingPlaces() {
-    return kept(&ConstantsEntry::hasLnTen, &ConstantsEntry::lnTen, [] { return DecimalNumber::fromInt(10).naturalLog(); });
+    return kept(&ConstantsEntry::hasLnTen, &ConstantsEntry::lnTen,
+                [] { return DecimalNumber::fromInt(10).naturalLog(); });
 }

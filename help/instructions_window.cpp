@@ -9,13 +9,9 @@ namespace {
 
 constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY;
 
-HWND instructionsEdit(HWND window)
-{
-    return GetDlgItem(window, kInstructionsEditId);
-}
+HWND instructionsEdit(HWND window) { return GetDlgItem(window, kInstructionsEditId); }
 
-void insertMenuCommand(HMENU menu, UINT position, const char* label, UINT commandId)
-{
+void insertMenuCommand(HMENU menu, UINT position, const char* label, UINT commandId) {
     char text[16];
     lstrcpynA(text, label, sizeof text);
     MENUITEMINFOA item = {};
@@ -27,14 +23,12 @@ void insertMenuCommand(HMENU menu, UINT position, const char* label, UINT comman
     InsertMenuItemA(menu, position, TRUE, &item);
 }
 
-LRESULT onCreate(HWND window)
-{
+LRESULT onCreate(HWND window) {
     RECT client = {};
     GetClientRect(window, &client);
-    HWND edit = CreateWindowExA(0, "EDIT", nullptr, kEditStyle, 0, 0,
-                                client.right - client.left, client.bottom - client.top,
-                                window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInstructionsEditId)),
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(
+        0, "EDIT", nullptr, kEditStyle, 0, 0, client.right - client.left, client.bottom - client.top, window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kInstructionsEditId)), GetModuleHandleA(nullptr), nullptr);
     SetWindowTextA(edit, basicInstructionsText());
     SetFocus(edit);
 
@@ -45,39 +39,25 @@ LRESULT onCreate(HWND window)
     return 0;
 }
 
-LRESULT onSize(HWND window, LPARAM lParam)
-{
+LRESULT onSize(HWND window, LPARAM lParam) {
     MoveWindow(instructionsEdit(window), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
     return 0;
 }
 
-void copySelection(HWND window)
-{
-    SendMessageA(instructionsEdit(window), WM_COPY, 0, 0);
-}
+void copySelection(HWND window) { SendMessageA(instructionsEdit(window), WM_COPY, 0, 0); }
 
-void printInstructions(HWND window)
-{
-    printText(basicInstructionsText(), window);
-}
+void printInstructions(HWND window) { printText(basicInstructionsText(), window); }
 
-LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam)
-{
+LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
-    case kHelpCopyCommand:
-        copySelection(window);
-        return 0;
-    case kHelpPrintCommand:
-        printInstructions(window);
-        return 0;
-    default:
-        return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+    case kHelpCopyCommand: copySelection(window); return 0;
+    case kHelpPrintCommand: printInstructions(window); return 0;
+    default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
 }
 
 // The window is owned by the main window, which gets the keyboard back.
-LRESULT onDestroy(HWND window)
-{
+LRESULT onDestroy(HWND window) {
     HWND owner = GetWindow(window, GW_OWNER);
     if (owner != nullptr) {
         SetFocus(owner);
@@ -85,20 +65,14 @@ LRESULT onDestroy(HWND window)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
-LRESULT CALLBACK insWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK insWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        return onCreate(window);
-    case WM_SIZE:
-        return onSize(window, lParam);
-    case WM_COMMAND:
-        return onCommand(window, wParam, lParam);
-    case WM_DESTROY:
-        return onDestroy(window);
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE: return onCreate(window);
+    case WM_SIZE: return onSize(window, lParam);
+    case WM_COMMAND: return onCommand(window, wParam, lParam);
+    case WM_DESTROY: return onDestroy(window);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

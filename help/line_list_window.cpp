@@ -14,7 +14,7 @@ namespace {
 
 struct LineListView {
     int cxChar = 0;
-    int cxCaps = 0;      // kept with the metrics, not used for drawing
+    int cxCaps = 0;  // kept with the metrics, not used for drawing
     int cyChar = 1;
     int clientHeight = 0;
     int vscrollPos = 0;
@@ -25,7 +25,7 @@ struct LineListView {
 struct LineList {
     const char* const* lines;
     int lineCount;
-    int scrollBase;       // vscrollMax = scrollBase - visible lines
+    int scrollBase;  // vscrollMax = scrollBase - visible lines
     LineListView* view;
 };
 
@@ -44,8 +44,7 @@ const LineList kFunctionList = {functionListLines, kFunctionLineCount, kFunction
                                 &functionView};
 const LineList kMenuList = {menuListLines, kMenuLineCount, kMenuLineCount + kRowsBesideText, &menuView};
 
-TextWidth widthIn(HDC dc)
-{
+TextWidth widthIn(HDC dc) {
     return [dc](std::string_view text) {
         SIZE size = {};
         GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
@@ -53,20 +52,15 @@ TextWidth widthIn(HDC dc)
     };
 }
 
-int linesPerPage(const LineListView& view)
-{
-    return view.clientHeight / view.cyChar;
-}
+int linesPerPage(const LineListView& view) { return view.clientHeight / view.cyChar; }
 
 // The font's metrics and the table's columns in it.
-void readTextMetrics(HWND window, const LineList& list)
-{
+void readTextMetrics(HWND window, const LineList& list) {
     LineListView& view = *list.view;
     HDC dc = GetDC(window);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
-    view.columns = measureColumns(list.lines, list.lineCount, widthIn(dc),
-                                  kTableGapCharacters * metrics.tmAveCharWidth,
+    view.columns = measureColumns(list.lines, list.lineCount, widthIn(dc), kTableGapCharacters * metrics.tmAveCharWidth,
                                   kTableIndentCharacters * metrics.tmAveCharWidth);
     ReleaseDC(window, dc);
     view.cxChar = metrics.tmAveCharWidth;
@@ -76,18 +70,15 @@ void readTextMetrics(HWND window, const LineList& list)
     view.cyChar = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
 }
 
-LRESULT onCreate(HWND window, const LineList& list)
-{
-    CreateWindowExA(0, "BUTTON", "Print", WS_CHILD | WS_VISIBLE | WS_BORDER | BS_DEFPUSHBUTTON,
-                    0, 0, kPrintButtonWidth, kPrintButtonHeight, window,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpPrintCommand)),
+LRESULT onCreate(HWND window, const LineList& list) {
+    CreateWindowExA(0, "BUTTON", "Print", WS_CHILD | WS_VISIBLE | WS_BORDER | BS_DEFPUSHBUTTON, 0, 0, kPrintButtonWidth,
+                    kPrintButtonHeight, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kHelpPrintCommand)),
                     GetModuleHandleA(nullptr), nullptr);
     readTextMetrics(window, list);
     return 0;
 }
 
-LRESULT onSize(HWND window, const LineList& list, LPARAM lParam)
-{
+LRESULT onSize(HWND window, const LineList& list, LPARAM lParam) {
     LineListView& view = *list.view;
     view.clientHeight = HIWORD(lParam);
     view.vscrollMax = std::max(0, list.scrollBase - linesPerPage(view));
@@ -97,8 +88,7 @@ LRESULT onSize(HWND window, const LineList& list, LPARAM lParam)
     return 0;
 }
 
-LRESULT onKeyDown(HWND window, WPARAM key)
-{
+LRESULT onKeyDown(HWND window, WPARAM key) {
     int request = -1;
     switch (key) {
     case VK_PRIOR: request = SB_PAGEUP; break;
@@ -116,8 +106,7 @@ LRESULT onKeyDown(HWND window, WPARAM key)
 }
 
 // Top, bottom, thumb position and end scroll ask for no movement.
-int scrollIncrement(const LineListView& view, WPARAM wParam)
-{
+int scrollIncrement(const LineListView& view, WPARAM wParam) {
     switch (LOWORD(wParam)) {
     case SB_LINEUP: return -1;
     case SB_LINEDOWN: return 1;
@@ -129,8 +118,7 @@ int scrollIncrement(const LineListView& view, WPARAM wParam)
 }
 
 // A request that would pass either end is refused whole.
-LRESULT onVScroll(HWND window, const LineList& list, WPARAM wParam)
-{
+LRESULT onVScroll(HWND window, const LineList& list, WPARAM wParam) {
     LineListView& view = *list.view;
     const int increment = scrollIncrement(view, wParam);
     if (increment == 0 || increment < -view.vscrollPos || increment > view.vscrollMax - view.vscrollPos) {
@@ -152,8 +140,7 @@ LRESULT onVScroll(HWND window, const LineList& list, WPARAM wParam)
     return 0;
 }
 
-LRESULT onPaint(HWND window, const LineList& list)
-{
+LRESULT onPaint(HWND window, const LineList& list) {
     const LineListView& view = *list.view;
     PAINTSTRUCT paint = {};
     HDC dc = BeginPaint(window, &paint);
@@ -174,8 +161,7 @@ LRESULT onPaint(HWND window, const LineList& list)
 
 // The Print button; the keyboard then goes back to the window so that the
 // keys keep scrolling it.
-LRESULT onCommand(HWND window, const LineList& list, WPARAM wParam, LPARAM lParam)
-{
+LRESULT onCommand(HWND window, const LineList& list, WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) != kHelpPrintCommand) {
         return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
@@ -184,34 +170,24 @@ LRESULT onCommand(HWND window, const LineList& list, WPARAM wParam, LPARAM lPara
     return 0;
 }
 
-LRESULT lineListProcedure(const LineList& list, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT lineListProcedure(const LineList& list, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        return onCreate(window, list);
-    case WM_SIZE:
-        return onSize(window, list, lParam);
-    case WM_KEYDOWN:
-        return onKeyDown(window, wParam);
-    case WM_VSCROLL:
-        return onVScroll(window, list, wParam);
-    case WM_PAINT:
-        return onPaint(window, list);
-    case WM_COMMAND:
-        return onCommand(window, list, wParam, lParam);
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE: return onCreate(window, list);
+    case WM_SIZE: return onSize(window, list, lParam);
+    case WM_KEYDOWN: return onKeyDown(window, wParam);
+    case WM_VSCROLL: return onVScroll(window, list, wParam);
+    case WM_PAINT: return onPaint(window, list);
+    case WM_COMMAND: return onCommand(window, list, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
-} // namespace
+}  // namespace
 
-LRESULT CALLBACK funcWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK funcWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return lineListProcedure(kFunctionList, window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK menuWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK menuWinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return lineListProcedure(kMenuList, window, message, wParam, lParam);
 }

@@ -24,9 +24,10 @@ FileWriteFunction writeFunction = WriteFile;
 // The platform's own words for an error code, without the line end.
 std::string reasonFor(DWORD error) {
     char text[512] = {};
-    const DWORD length = error != ERROR_SUCCESS ? FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                                                 nullptr, error, 0, text, sizeof text, nullptr)
-                                                : 0;
+    const DWORD length = error != ERROR_SUCCESS
+                             ? FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                              error, 0, text, sizeof text, nullptr)
+                             : 0;
     std::string reason(text, std::min<std::size_t>(length, sizeof text - 1));
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) {
         reason.pop_back();
@@ -149,7 +150,8 @@ SaveStep writeWhole(HANDLE file, const std::string& text) {
     while (done < text.size()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size() - done, 1 << 20));
         DWORD written = 0;
-        if (writeFunction(file, text.data() + done, chunk, &written, nullptr) == FALSE) return failedWith(GetLastError());
+        if (writeFunction(file, text.data() + done, chunk, &written, nullptr) == FALSE)
+            return failedWith(GetLastError());
         if (written == 0) return failedWith(ERROR_DISK_FULL);
         done += written;
     }
@@ -187,9 +189,11 @@ bool createLastFolder(const std::string& path) {
     return CreateDirectoryA(path.substr(0, slash + 1).c_str(), nullptr) != FALSE;
 }
 
-} // namespace
+}  // namespace
 
-void showOpenFailure(const char* path) { MessageBoxA(nullptr, openFailureText(path).c_str(), kOpenFailureTitle, MB_OK); }
+void showOpenFailure(const char* path) {
+    MessageBoxA(nullptr, openFailureText(path).c_str(), kOpenFailureTitle, MB_OK);
+}
 
 void showSaveFailure(const char* path, DWORD error) {
     const std::string text = sentenceWithPath("Can't save the file", path) + ".\n\n" + reasonFor(error);

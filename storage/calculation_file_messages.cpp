@@ -6,7 +6,7 @@ namespace {
 // The longest message line that holds a path.
 constexpr std::size_t kMessageLineLength = 64;
 
-} // namespace
+}  // namespace
 
 std::string sentenceWithPath(const char* opening, const std::string& path) {
     std::string text = opening;

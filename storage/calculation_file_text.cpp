@@ -56,7 +56,7 @@ std::string takeText(std::string_view text, long length, long from) {
     return std::string(text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(length)));
 }
 
-} // namespace
+}  // namespace
 
 std::string buildCalculationFileText(const char* stamp) {
     const CalculatorState& s = calculatorState;

@@ -21,7 +21,7 @@ LocalTime (*readLocalTime)() = systemClock;
 
 char stampBuffer[32];
 
-} // namespace
+}  // namespace
 
 void installClock(LocalTime (*readClock)()) { readLocalTime = readClock != nullptr ? readClock : systemClock; }
 

@@ -37,7 +37,7 @@ bool runDialog(FileDialogFunction dialog, char* path, const char* title, DWORD f
     return chosen;
 }
 
-} // namespace
+}  // namespace
 
 void initFileDialogs(HWND owner) {
     dialogRecord = OPENFILENAMEA{};

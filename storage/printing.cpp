@@ -58,9 +58,7 @@ PrintDialogFunction printDialog = showPrintDialog;
 PrintReleaseFunction releaseDevice = deleteDevice;
 PrintDocumentCalls documentCalls = kPlatformDocument;
 
-void showPrintError(const char* what) {
-    MessageBoxA(nullptr, what, kPrintErrorTitle, MB_OK | MB_ICONEXCLAMATION);
-}
+void showPrintError(const char* what) { MessageBoxA(nullptr, what, kPrintErrorTitle, MB_OK | MB_ICONEXCLAMATION); }
 
 // The document being printed: where the next line goes and how many fit.
 // Lines are counted from the top of the page; a line that would fall below
@@ -230,8 +228,7 @@ void drawTableRow(Page& page, const TableColumns& columns, std::string_view row,
     const std::size_t firstLength = fittingLength(page, last.text, 0, false, lastRoom);
     if (!nextLineY(page, y)) return;
     for (std::size_t i = 0; i + 1 < fields.size(); ++i) {
-        TextOutA(page.dc, kPageOrigin + fields[i].x, y, fields[i].text.data(),
-                 static_cast<int>(fields[i].text.size()));
+        TextOutA(page.dc, kPageOrigin + fields[i].x, y, fields[i].text.data(), static_cast<int>(fields[i].text.size()));
     }
     TextOutA(page.dc, kPageOrigin + last.x, y, last.text.data(), static_cast<int>(firstLength));
     if (firstLength < last.text.size()) drawLine(page, last.text.substr(firstLength), false, last.x);
@@ -260,7 +257,7 @@ void forEachLine(std::string_view text, int maxPieces, Draw draw) {
 
 std::string printedLine(const char* prefix) { return std::string(prefix) + dateStamp(); }
 
-} // namespace
+}  // namespace
 
 HFONT createPrintFont(HDC dc) {
     const int height = -MulDiv(kFontPoints, GetDeviceCaps(dc, LOGPIXELSY), 72);
@@ -314,7 +311,6 @@ void printText(const char* text, HWND owner) {
     if (!openPage(owner, page)) return;
     drawLine(page, printedLine("Marrowfieldtallymaster  Printed: "));
     skipLine(page);
-    forEachLine(text != nullptr ? text : "", INT_MAX,
-                [&](const std::string& piece) { drawLine(page, piece, true); });
+    forEachLine(text != nullptr ? text : "", INT_MAX, [&](const std::string& piece) { drawLine(page, piece, true); });
     closePage(page);
 }

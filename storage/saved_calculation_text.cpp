@@ -14,7 +14,7 @@ void appendBoxText(std::string& text, const char* boxText) {
     }
 }
 
-} // namespace
+}  // namespace
 
 std::string savedCalculationText(const char* stamp) {
     const CalculatorState& s = calculatorState;

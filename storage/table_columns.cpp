@@ -37,7 +37,7 @@ void addSpans(const std::vector<std::string_view>& fields, const TextWidth& widt
     }
 }
 
-} // namespace
+}  // namespace
 
 TableColumns measureColumns(const char* const* rows, int rowCount, const TextWidth& width, int gap, int indent) {
     TableColumns columns;

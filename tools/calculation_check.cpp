@@ -16,7 +16,7 @@ bool storedAnswer(const std::string& entry, std::string& answer) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 CheckedCalculation checkCalculation(const std::string& entry) {
     CalculatorState& s = calculatorState;

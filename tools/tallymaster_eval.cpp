@@ -54,7 +54,7 @@ std::string usageText() {
 
 struct Options {
     int displayDecimals = startingDecimals().value;
-    int groupMode = kDisplayChoices[0].value; // No Group
+    int groupMode = kDisplayChoices[0].value;  // No Group
     int angleInDegrees = 1;
     std::string variables[3] = {"0.0", "0.0", "0.0"};
     bool time = false;
@@ -73,8 +73,8 @@ bool readChoice(DisplayChoiceKind kind, const std::string& word, int& value) {
 
 // Splits "--name=VALUE" or takes the next word as VALUE (always, even when
 // it begins with '-' or is empty). False when the value is missing.
-bool optionValue(const std::string& arg, const std::string& name, int argc, char** argv,
-                 int& index, std::string& value, bool& matched) {
+bool optionValue(const std::string& arg, const std::string& name, int argc, char** argv, int& index, std::string& value,
+                 bool& matched) {
     matched = false;
     if (arg == name) {
         matched = true;
@@ -139,8 +139,10 @@ void writeMessage(const char* title, const char* text) {
     line += title;
     line += ": ";
     for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == '\n') line += "\\n";
-        else line += *c;
+        if (*c == '\n')
+            line += "\\n";
+        else
+            line += *c;
     }
     std::cout << line << '\n';
 }
@@ -152,8 +154,10 @@ int refuseFile(const char* title, const std::string& text) {
     std::string line = title;
     line += ": ";
     for (char c : text) {
-        if (c == '\n') line += "\\n";
-        else line += c;
+        if (c == '\n')
+            line += "\\n";
+        else
+            line += c;
     }
     std::cerr << line << '\n';
     return 2;
@@ -186,17 +190,19 @@ int checkFile(const std::string& path) {
         line += checked.hasStored ? checked.stored : std::string("(no answer)");
         line += checked.recalculated ? ", recomputed " + checked.recomputed
                                      : std::string(", not recalculated (parentheses do not balance)");
-        if (answersAgree(checked)) ++same;
-        else line += "  DIFFERS";
+        if (answersAgree(checked))
+            ++same;
+        else
+            line += "  DIFFERS";
         std::cout << line << '\n';
     }
-    std::cout << count << (count == 1 ? " calculation, " : " calculations, ") << same << " confirmed, "
-              << count - same << " not\n";
+    std::cout << count << (count == 1 ? " calculation, " : " calculations, ") << same << " confirmed, " << count - same
+              << " not\n";
     std::cout.flush();
     return same == count ? 0 : 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     Options options;
@@ -238,10 +244,8 @@ int main(int argc, char** argv) {
     std::cout.flush();
     if (options.time) {
         char summary[160];
-        std::snprintf(summary, sizeof summary,
-                      "recalculations: %lld, mean: %.1f us, largest: %.1f us\n", count,
-                      count > 0 ? totalMicroseconds / static_cast<double>(count) : 0.0,
-                      largestMicroseconds);
+        std::snprintf(summary, sizeof summary, "recalculations: %lld, mean: %.1f us, largest: %.1f us\n", count,
+                      count > 0 ? totalMicroseconds / static_cast<double>(count) : 0.0, largestMicroseconds);
         std::cerr << summary;
     }
     return 0;

@@ -105,24 +105,19 @@ LRESULT CALLBACK keysProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
         // Enter and Ctrl+Enter would put a line break into the box, Tab a tab.
         if (isBreakOrTab(static_cast<unsigned char>(wParam))) return 0;
         break;
-    case WM_SETFOCUS:
-        lastFocused = control;
-        break;
-    case WM_PASTE:
-        pasteWithoutBreaks(control);
-        return 0;
+    case WM_SETFOCUS: lastFocused = control; break;
+    case WM_PASTE: pasteWithoutBreaks(control); return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
         RemovePropA(control, kOriginalProcedure);
         if (lastFocused == control) lastFocused = nullptr;
         break;
-    default:
-        break;
+    default: break;
     }
     return CallWindowProcA(original, control, message, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
 void takeOverKeys(HWND control) {
     const LONG_PTR original = GetWindowLongPtrA(control, GWLP_WNDPROC);

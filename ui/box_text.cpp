@@ -17,7 +17,7 @@ bool canEndOperand(char c) {
     return (c >= '0' && c <= '9') || c == '.' || c == 'i' || c == 'x' || c == 'y' || c == 'z' || c == ')';
 }
 
-} // namespace
+}  // namespace
 
 void filterInputText(char* text) {
     char* kept = text;

@@ -76,7 +76,7 @@ void joinExpression() {
     buildExpressionText();
 }
 
-} // namespace
+}  // namespace
 
 void moveInputCaretRight(int count) {
     for (int i = 0; i < count; ++i) SendMessageA(windowState.inputBox, WM_KEYDOWN, VK_RIGHT, 1);

@@ -11,7 +11,7 @@ namespace {
 struct StartUpState {
     StartUpState() { resetCalculatorState(); }
 } startUpState;
-} // namespace
+}  // namespace
 
 void copyText(char* buffer, std::size_t capacity, const char* text) {
     if (buffer == nullptr || capacity == 0) return;
@@ -36,6 +36,6 @@ void resetCalculatorState() {
     s.calculationSaved = 1;
     s.currentFile[0] = '\0';
     s.displayDecimals = startingDecimals().value;
-    s.groupMode = kDisplayChoices[0].value; // No Group
+    s.groupMode = kDisplayChoices[0].value;  // No Group
     s.angleInDegrees = 1;
 }

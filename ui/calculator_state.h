@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <string>
 
-constexpr int kMaxBoxes = 10;                 // popup boxes plus the input box
+constexpr int kMaxBoxes = 10;  // popup boxes plus the input box
 constexpr std::size_t kBoxTextCapacity = 1000;
 constexpr std::size_t kInputTextCapacity = 800;
 constexpr std::size_t kExpressionTextCapacity = 752;
@@ -27,7 +27,7 @@ constexpr char kTooLongAnswer[] = "TOO LONG";
 struct CalculatorState {
     // Boxes: slots 1..kMaxBoxes of boxStore are used (slot 0 stays empty).
     char boxStore[kMaxBoxes + 1][kBoxTextCapacity];
-    int boxCount;                                    // 1..10
+    int boxCount;  // 1..10
     char inputText[kInputTextCapacity];
     char expressionText[kExpressionTextCapacity];
     int expressionTooLong;  // 1 when the joined boxes did not fit expressionText
@@ -41,16 +41,16 @@ struct CalculatorState {
     char variableTexts[3][kVariableTextCapacity];
     char memoryTexts[3][kMemoryTextCapacity];
     std::string savedCalculations[kMaxSavedCalculations + 2];
-    int savedCount;                                  // 0..30
-    int calculationSaved;                            // 1 when nothing is unsaved
+    int savedCount;        // 0..30
+    int calculationSaved;  // 1 when nothing is unsaved
 
     // File.
     char currentFile[kCurrentFileCapacity];
 
     // Settings.
-    int displayDecimals;   // 0, 10, 20, 30, 40, 50, or -1 for all
-    int groupMode;         // toText group width: 0 none, -1 commas, 5 fives
-    int angleInDegrees;    // 1 degrees, 0 radians
+    int displayDecimals;  // 0, 10, 20, 30, 40, 50, or -1 for all
+    int groupMode;        // toText group width: 0 none, -1 commas, 5 fives
+    int angleInDegrees;   // 1 degrees, 0 radians
 };
 
 // The one process-wide record.

@@ -19,7 +19,7 @@ bool fileCalculation() {
     return calculatorState.savedCount > before;
 }
 
-} // namespace
+}  // namespace
 
 void clearCommand() {
     if (!fileCalculation()) {

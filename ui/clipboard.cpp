@@ -8,7 +8,7 @@ namespace {
 
 constexpr UINT kClipboardBlockFlags = GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE;  // 0x2042
 
-} // namespace
+}  // namespace
 
 bool putOnClipboard(const char* text) {
     if (text == nullptr) text = "";

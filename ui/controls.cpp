@@ -16,19 +16,15 @@ namespace {
 // (Wine), so a long number would show only its end.
 int CALLBACK breakAnywhere(LPSTR /*text*/, int current, int length, int code) {
     switch (code) {
-    case WB_LEFT:
-        return current > 0 ? current - 1 : 0;
-    case WB_RIGHT:
-        return current < length ? current + 1 : length;
-    default:
-        return FALSE;  // WB_ISDELIMITER: no character is a delimiter
+    case WB_LEFT: return current > 0 ? current - 1 : 0;
+    case WB_RIGHT: return current < length ? current + 1 : length;
+    default: return FALSE;  // WB_ISDELIMITER: no character is a delimiter
     }
 }
 
-} // namespace
+}  // namespace
 
-HWND createControl(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
-                   int id) {
+HWND createControl(const char* className, const char* text, DWORD style, int x, int y, int width, int height, int id) {
     HWND control = CreateWindowExA(0, className, text, style, x, y, width, height, windowState.mainWindow,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowState.instance, nullptr);
     if (control == nullptr) return control;
@@ -59,9 +55,9 @@ void createPermanentControls() {
                                     kButtonWidth, kBoxHeight, kDecimalsLabelId);
     w.fileNameStrip = createControl("STATIC", calculatorState.currentFile, kBorderedStyle, 0, 0, kWindowWidth,
                                     kBoxHeight, kFileNameStripId);
-    w.inputBox = createControl("EDIT", "", kEditBoxStyle, kBoxLeft, v + kInputBoxTop, kBoxWidth, kBoxHeight,
-                               kInputBoxId);
+    w.inputBox =
+        createControl("EDIT", "", kEditBoxStyle, kBoxLeft, v + kInputBoxTop, kBoxWidth, kBoxHeight, kInputBoxId);
     SendMessageA(w.inputBox, EM_LIMITTEXT, kInputTextCapacity - 1, 0);
-    w.resultBox = createControl("EDIT", "", kResultBoxStyle, kBoxLeft, v + kResultBoxTop, kBoxWidth, kBoxHeight,
-                                kResultBoxId);
+    w.resultBox =
+        createControl("EDIT", "", kResultBoxStyle, kBoxLeft, v + kResultBoxTop, kBoxWidth, kBoxHeight, kResultBoxId);
 }

@@ -7,18 +7,18 @@
 #include <cstddef>
 
 enum DisplayChoiceKind : unsigned char {
-    kGroupingChoice, // sets groupMode
-    kDecimalsChoice, // sets displayDecimals, the Decimals label and maybe workingPlaces
+    kGroupingChoice,  // sets groupMode
+    kDecimalsChoice,  // sets displayDecimals, the Decimals label and maybe workingPlaces
 };
 
 struct DisplayChoice {
     int commandId;
-    const char* menuLabel; // with its & mnemonic
+    const char* menuLabel;  // with its & mnemonic
     DisplayChoiceKind kind;
-    int value;             // grouping: groupMode (0 none, -1 commas, 5); decimals: displayDecimals (-1 all)
-    int workingPlaces;     // decimals: the working places set with them; 0 leaves them as they are
-    const char* label;     // decimals: the Decimals label's text; grouping: null
-    const char* optionWord; // after tallymaster-eval's --group or --decimals
+    int value;               // grouping: groupMode (0 none, -1 commas, 5); decimals: displayDecimals (-1 all)
+    int workingPlaces;       // decimals: the working places set with them; 0 leaves them as they are
+    const char* label;       // decimals: the Decimals label's text; grouping: null
+    const char* optionWord;  // after tallymaster-eval's --group or --decimals
 };
 
 extern const DisplayChoice kDisplayChoices[];

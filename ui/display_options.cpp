@@ -12,9 +12,7 @@
 
 namespace {
 
-void setLabelText(HWND label, const char* text) {
-    SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-}
+void setLabelText(HWND label, const char* text) { SendMessageA(label, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
 
 // A choice ends with one right-arrow key-down per character of the answer
 // in the input box, then the recalculation.
@@ -23,7 +21,7 @@ void finishChoice() {
     finishCommand();
 }
 
-} // namespace
+}  // namespace
 
 void showDecimals(const DisplayChoice& choice) {
     setLabelText(windowState.decimalsLabel, choice.label);

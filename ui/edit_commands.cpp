@@ -19,12 +19,10 @@ void pasteFromClipboard() {
 }
 
 void exitCommand() {
-    const int answer = MessageBoxA(
-        nullptr, "Do you want to save present calculation?\r\nIf so manually save after clicking yes.", "Reminder",
-        kQuestionFlags);
+    const int answer =
+        MessageBoxA(nullptr, "Do you want to save present calculation?\r\nIf so manually save after clicking yes.",
+                    "Reminder", kQuestionFlags);
     if (answer == IDNO) DestroyWindow(windowState.mainWindow);
 }
 
-void aboutCommand() {
-    MessageBoxA(nullptr, "Marrowfieldtallymaster 1.1", "About-Marrowfieldtallymaster 1.1", MB_OK);
-}
+void aboutCommand() { MessageBoxA(nullptr, "Marrowfieldtallymaster 1.1", "About-Marrowfieldtallymaster 1.1", MB_OK); }

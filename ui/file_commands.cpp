@@ -73,7 +73,7 @@ void saveCommand() {
     saveAs();
 }
 
-} // namespace
+}  // namespace
 
 // The whole file is checked before anything changes.
 bool openCalculationFile(const char* path) {

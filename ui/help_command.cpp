@@ -24,7 +24,7 @@ const HelpCommand* helpCommand(int commandId) {
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void openHelpWindow(int commandId) { createHelpWindow(commandId, windowState.mainWindow); }
 

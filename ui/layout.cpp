@@ -12,8 +12,8 @@ void setWindowHeight(int height) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(windowState.mainWindow, &placement);
-    MoveWindow(windowState.mainWindow, placement.rcNormalPosition.left, placement.rcNormalPosition.top,
-               kWindowWidth, height, TRUE);
+    MoveWindow(windowState.mainWindow, placement.rcNormalPosition.left, placement.rcNormalPosition.top, kWindowWidth,
+               height, TRUE);
 }
 
 int outerHeight() {
@@ -63,7 +63,7 @@ void repaintWholeWindow() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-} // namespace
+}  // namespace
 
 int mainWindowLeft(int screenWidth) { return screenWidth / 2 - kWindowWidth / 2; }
 

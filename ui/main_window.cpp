@@ -127,7 +127,7 @@ LRESULT onCommand(WPARAM wParam) {
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 bool registerWindowClasses(HINSTANCE instance) {
     HICON helpIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ASTERISK));
@@ -135,8 +135,7 @@ bool registerWindowClasses(HINSTANCE instance) {
     // The caption shows the icon's own 16-pixel image, not the large one shrunk.
     HICON smallIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON,
                                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    bool registered = registerClass(instance, kMainClassName, mainWindowProcedure,
-                                    CreateSolidBrush(RGB(255, 255, 198)),
+    bool registered = registerClass(instance, kMainClassName, mainWindowProcedure, CreateSolidBrush(RGB(255, 255, 198)),
                                     LoadIconA(instance, MAKEINTRESOURCEA(kIconResource)), smallIcon);
     registered = registerClass(instance, "InsWin", insWinProcedure, helpBackground, helpIcon, nullptr) && registered;
     registered = registerClass(instance, "FuncWin", funcWinProcedure, helpBackground, helpIcon, nullptr) && registered;
@@ -172,21 +171,13 @@ HWND mainWindowHandle() { return windowState.mainWindow; }
 
 LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE:
-        return onCreate(window);
-    case WM_DESTROY:
-        return onDestroy();
-    case WM_ACTIVATE:
-        return onActivate(wParam, lParam);
-    case WM_SETFOCUS:
-        return onSetFocus();
-    case WM_PAINT:
-        return onPaint(window);
-    case WM_CLOSE:
-        return onClose();
-    case WM_COMMAND:
-        return onCommand(wParam);
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE: return onCreate(window);
+    case WM_DESTROY: return onDestroy();
+    case WM_ACTIVATE: return onActivate(wParam, lParam);
+    case WM_SETFOCUS: return onSetFocus();
+    case WM_PAINT: return onPaint(window);
+    case WM_CLOSE: return onClose();
+    case WM_COMMAND: return onCommand(wParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

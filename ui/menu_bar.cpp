@@ -15,9 +15,15 @@ struct MenuEntry {
 
 constexpr MenuEntry kSeparator = {nullptr, 0};
 
-constexpr MenuEntry kFileItems[] = {{"&New Calculation", kFileNewCalculation}, {"&Open", kFileOpen}, kSeparator,
-                                    {"&Save ", kFileSave}, {"Save &As...", kFileSaveAs}, kSeparator,
-                                    {"&Print", kFilePrint}, kSeparator, {"E&xit", kFileExit}};
+constexpr MenuEntry kFileItems[] = {{"&New Calculation", kFileNewCalculation},
+                                    {"&Open", kFileOpen},
+                                    kSeparator,
+                                    {"&Save ", kFileSave},
+                                    {"Save &As...", kFileSaveAs},
+                                    kSeparator,
+                                    {"&Print", kFilePrint},
+                                    kSeparator,
+                                    {"E&xit", kFileExit}};
 constexpr MenuEntry kEditItems[] = {
     {"&Copy...Ctrl+C", kEditCopy}, {"C&ut.....Ctrl+X", kEditCut}, {"&Paste..Ctrl+V", kEditPaste}};
 constexpr MenuEntry kMemoryItems[] = {{"&Save 1", kMemorySave1}, {"&Recall 1", kMemoryRecall1}, kSeparator,
@@ -28,8 +34,11 @@ static_assert(sizeof kMemoryItems / sizeof kMemoryItems[0] == kFixedMemoryItems)
 constexpr MenuEntry kTrigItems[] = {{"&Degrees", kTrigDegrees}, {"&Radians", kTrigRadians}};
 constexpr MenuEntry kVariablesItems[] = {
     {"&Show Variables", kShowVariables}, {"&Hide Variables", kHideVariables}, {"&Clear Variables", kClearVariables}};
-constexpr MenuEntry kHelpItems[] = {{"&Instructions", kHelpInstructions}, {"&Functions", kHelpFunctions},
-                                    {"&Menus", kHelpMenus}, kSeparator, {"&About", kHelpAbout}};
+constexpr MenuEntry kHelpItems[] = {{"&Instructions", kHelpInstructions},
+                                    {"&Functions", kHelpFunctions},
+                                    {"&Menus", kHelpMenus},
+                                    kSeparator,
+                                    {"&About", kHelpAbout}};
 
 template <std::size_t N>
 void appendMenu(HMENU bar, const char* label, const MenuEntry (&entries)[N]) {
@@ -55,7 +64,7 @@ void appendDisplayMenu(HMENU bar) {
     appendSubmenu(bar, "&Display", popup);
 }
 
-} // namespace
+}  // namespace
 
 void createMenuBar() {
     HMENU bar = CreateMenu();

@@ -26,7 +26,7 @@ MENUITEMINFOA itemRecord(UINT mask, UINT type) {
     return item;
 }
 
-} // namespace
+}  // namespace
 
 void insertCommandItem(HMENU menu, int position, const char* label, int id) {
     MENUITEMINFOA item = itemRecord(MIIM_ID | MIIM_TYPE, MFT_STRING);

@@ -18,6 +18,6 @@ void setResultBoxText(const char* text) {
     SendMessageA(box, EM_SCROLLCARET, 0, 0);
 }
 
-} // namespace
+}  // namespace
 
 void installWindowPlatformSeam() { installPlatformSeam({showMessageBox, setResultBoxText}); }

@@ -46,7 +46,7 @@ void emptyBoxes() {
     calculatorState.inputText[0] = '\0';
 }
 
-} // namespace
+}  // namespace
 
 void saveCalculation() {
     CalculatorState& s = calculatorState;

@@ -20,7 +20,7 @@ void destroyAndForget(HWND& window) {
     window = nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void showVariables() {
     WindowState& w = windowState;
@@ -39,8 +39,9 @@ void showVariables() {
                                                 kBoxHeight, kVariableLabelIds[i]);
     }
     for (int i = 0; i < 3; ++i)
-        w.saveToButtons[i] = createControl("Button", kButtonTexts[i], kPlainButtonStyle, kButtonLeft,
-                                           kSaveToButtonTop + kUpperRowStep * i, kButtonWidth, kBoxHeight, kSaveToIds[i]);
+        w.saveToButtons[i] =
+            createControl("Button", kButtonTexts[i], kPlainButtonStyle, kButtonLeft,
+                          kSaveToButtonTop + kUpperRowStep * i, kButtonWidth, kBoxHeight, kSaveToIds[i]);
 }
 
 void hideVariables() {

@@ -30,10 +30,10 @@ struct WindowState {
     HWND variableLabels[3];
     HWND saveToButtons[3];
 
-    int variablesOffset;   // 0 while the variables are hidden, kVariablesBandHeight while shown
-    int variablesHidden;   // 1 while hidden
-    int frameAllowance;    // client-height correction found at creation
-    int suppressChange;    // set around the program's own writes of box texts
+    int variablesOffset;  // 0 while the variables are hidden, kVariablesBandHeight while shown
+    int variablesHidden;  // 1 while hidden
+    int frameAllowance;   // client-height correction found at creation
+    int suppressChange;   // set around the program's own writes of box texts
 };
 
 extern WindowState windowState;

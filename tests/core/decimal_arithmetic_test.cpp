@@ -23,9 +23,9 @@ struct OperationCase {
     Operation operation;
     std::string a;  // operand texts as typed
     std::string b;
-    std::string shown;  // expected toText(0)
+    std::string shown;      // expected toText(0)
     std::string form = {};  // expected sign digits/scale; "" where only the text is stated
-    int places = 15;    // workingPlaces in force
+    int places = 15;        // workingPlaces in force
 };
 
 class Arithmetic : public testing::TestWithParam<OperationCase> {};
@@ -64,7 +64,8 @@ const OperationCase kAddSubtractCases[] = {
     {"OperandLeadingZerosStay", kAdd, "007", "1", "008", "+008/0"},
     {"NegativeZeroPlusZero", kAdd, "-0", "0", "0", "+0/0"},
     {"EmptyPlusEmpty", kAdd, "", "", "0", "+/0"},
-    {"LongCarryChain", kAdd, "99999999999999999999.99", ".01", "100000000000000000000.00", "+10000000000000000000000/2"},
+    {"LongCarryChain", kAdd, "99999999999999999999.99", ".01", "100000000000000000000.00",
+     "+10000000000000000000000/2"},
 };
 
 const OperationCase kMultiplyCases[] = {
@@ -79,10 +80,12 @@ const OperationCase kMultiplyCases[] = {
     {"NegativeTimesNegative", kMultiply, "-3", "-3", "9", "+9/0"},
     {"MultiplierWithLeadingZero", kMultiply, "123.45", "0.001", "000.12345", "+00012345/5"},
     {"MultiplierWithoutIntegerDigit", kMultiply, "123.45", ".001", "00.12345", "+0012345/5"},
-    {"CutNotRounded", kMultiply, "3.14159265358979", "2.71828182845904", "8.539734222673541815", "+8539734222673541815/18"},
+    {"CutNotRounded", kMultiply, "3.14159265358979", "2.71828182845904", "8.539734222673541815",
+     "+8539734222673541815/18"},
     {"CutNotRoundedAt54", kMultiply, "3.14159265358979", "2.71828182845904", "8.5397342226735418150399772016",
      "+85397342226735418150399772016/28", 54},
-    {"TenPlaceFractionsCutToEighteen", kMultiply, ".9999999999", ".9999999999", ".999999999800000000", "+999999999800000000/18"},
+    {"TenPlaceFractionsCutToEighteen", kMultiply, ".9999999999", ".9999999999", ".999999999800000000",
+     "+999999999800000000/18"},
     {"ExactAtTheLimit", kMultiply, ".999999999", ".999999999", ".999999998000000001", "+999999998000000001/18"},
     {"SmallProductPadded", kMultiply, ".01", ".02", ".0002", "+0002/4"},
     {"EmptyMultiplicand", kMultiply, "", "45", "0", "+0/0"},
@@ -128,7 +131,8 @@ std::vector<OperationCase> divisionCases() {
             {"ThousandthByThree", kDivide, "0.001", "3", ".000" + repeat('3', budget - 1)},
             {"LongByThree", kDivide, "12345678901234567890", "3", "4115226300411522630", "+4115226300411522630/0"},
             {"TenToTheTwentyNine", kDivide, "1" + repeat('0', 29), "1", "1" + repeat('0', 29)},
-            {"TenToTheEighteen", kDivide, "1" + repeat('0', 18), "1", "1" + repeat('0', 18), "+1" + repeat('0', 18) + "/0"},
+            {"TenToTheEighteen", kDivide, "1" + repeat('0', 18), "1", "1" + repeat('0', 18),
+             "+1" + repeat('0', 18) + "/0"},
             {"DivisorWithLeadingZeros", kDivide, "1", "0007", sevenths.substr(0, static_cast<std::size_t>(budget))},
             {"SeventeenByFive", kRemainder, "17", "5", "2", "+2/0"},
             {"SeventyThreeBySeven", kRemainder, "73", "7", "3", "+3/0"},
@@ -186,4 +190,4 @@ TEST(Truncate, DropsDigitsAboveTheWorkingPlacesInPlace) {
     EXPECT_EQ(formOf(value), "+123456/5");
 }
 
-} // namespace
+}  // namespace

@@ -72,7 +72,7 @@ TEST_P(PowerOfTen, MovesThePointInTheStatedForm) {
     const DecimalNumber value = fromForm(c.form);
     EXPECT_EQ(formOf(value.multiplyByPowerOfTen(c.n)), c.multiplied);
     EXPECT_EQ(formOf(value.divideByPowerOfTen(c.n)), c.divided);
-    EXPECT_EQ(formOf(value), c.form); // receiver unchanged
+    EXPECT_EQ(formOf(value), c.form);  // receiver unchanged
 }
 
 const PowerOfTenCase kPowerOfTenCases[] = {
@@ -108,4 +108,4 @@ TEST(Shape, SpecialStatesKeepTheirMarkerWhenThePointMoves) {
     EXPECT_TRUE(DecimalNumber::infinityState().divideByPowerOfTen(3).isInfinity());
 }
 
-} // namespace
+}  // namespace

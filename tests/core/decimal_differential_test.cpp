@@ -31,7 +31,7 @@ DecimalNumber variedOperand(RandomDecimals& random, int longest) {
     DecimalNumber value;
     value.sign = random.percent(40) ? '-' : '+';
     const int lengthClass = random.below(100);
-    int length = lengthClass < 50 ? random.between(1, 20)
+    int length = lengthClass < 50   ? random.between(1, 20)
                  : lengthClass < 78 ? random.between(21, 120)
                  : lengthClass < 93 ? random.between(121, 600)
                                     : random.between(601, longest);
@@ -45,7 +45,7 @@ DecimalNumber variedOperand(RandomDecimals& random, int longest) {
         for (int i = 0; i < trailing; ++i) value.digits[value.digits.size() - 1 - static_cast<std::size_t>(i)] = 0;
     }
     const int scaleClass = random.below(100);
-    value.scale = scaleClass < 30 ? 0
+    value.scale = scaleClass < 30   ? 0
                   : scaleClass < 60 ? random.between(1, 12)
                   : scaleClass < 85 ? random.between(0, length)
                                     : length + random.between(1, 40);  // no integer digit
@@ -66,12 +66,14 @@ DecimalNumber partnerOf(RandomDecimals& random, const DecimalNumber& a, int long
     case 2: b = a, b.sign = a.sign == '-' ? '+' : '-'; return b;
     case 3:  // a's leading digits, so quotient digits come from long runs of equal digits
         b = a;
-        b.digits.resize(b.digits.size() - static_cast<std::size_t>(random.below(static_cast<int>(b.digits.size()) + 1)));
+        b.digits.resize(b.digits.size() -
+                        static_cast<std::size_t>(random.below(static_cast<int>(b.digits.size()) + 1)));
         b.scale = random.between(0, static_cast<int>(b.digits.size()));
         return b;
     case 4:  // a with its last digit changed by one
         b = a;
-        if (!b.digits.empty()) b.digits.back() = static_cast<std::uint8_t>(b.digits.back() == 9 ? 8 : b.digits.back() + 1);
+        if (!b.digits.empty())
+            b.digits.back() = static_cast<std::uint8_t>(b.digits.back() == 9 ? 8 : b.digits.back() + 1);
         return b;
     case 5: return random.shortRound();
     case 6: return DecimalNumber::fromInt(random.between(-99999, 99999));

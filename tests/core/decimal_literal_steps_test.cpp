@@ -99,9 +99,11 @@ DecimalNumber divideByTheSteps(const DecimalNumber& a, const DecimalNumber& b) {
     // 9. Cover the scale.
     while (static_cast<std::int32_t>(quotient.digits.size()) < quotient.scale) insertFront(quotient, 0);
     // 10. Trailing fraction zeros go.
-    for (; quotient.scale > 0 && !quotient.digits.empty() && quotient.digits.back() == 0; --quotient.scale) quotient.digits.pop_back();
+    for (; quotient.scale > 0 && !quotient.digits.empty() && quotient.digits.back() == 0; --quotient.scale)
+        quotient.digits.pop_back();
     // 11. The empty first step's 0 goes when there is an integer digit.
-    if (!quotient.digits.empty() && quotient.digits.front() == 0 && static_cast<std::int32_t>(quotient.digits.size()) > quotient.scale) {
+    if (!quotient.digits.empty() && quotient.digits.front() == 0 &&
+        static_cast<std::int32_t>(quotient.digits.size()) > quotient.scale) {
         quotient.digits.erase(quotient.digits.begin());
     }
     if (quotient.isZero()) return DecimalNumber::fromInt(0);

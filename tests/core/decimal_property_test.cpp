@@ -36,10 +36,12 @@ std::string expectedSumOrDifference(const DecimalNumber& a, const DecimalNumber&
     if (subtracting) right.numerator = negated(right.numerator);
     const ExactDecimal sum = add(exactValueOf(a), right);
     const int digits = static_cast<int>(sum.numerator.magnitude.size());
-    const int longer = std::max(static_cast<int>(a.digits.size()) - a.scale, static_cast<int>(b.digits.size()) - b.scale) + sum.scale;
+    const int longer =
+        std::max(static_cast<int>(a.digits.size()) - a.scale, static_cast<int>(b.digits.size()) - b.scale) + sum.scale;
     const bool addsMagnitudes = (a.sign == b.sign) != subtracting;
     const int count = addsMagnitudes ? (digits > longer ? longer + 1 : longer) : std::max({digits, sum.scale, 1});
-    return (sum.numerator.negative ? "-" : "+") + padded(sum.numerator.magnitude, count) + "/" + std::to_string(sum.scale);
+    return (sum.numerator.negative ? "-" : "+") + padded(sum.numerator.magnitude, count) + "/" +
+           std::to_string(sum.scale);
 }
 
 // What multiply must return, as valueForm writes it: the exact product cut
@@ -66,7 +68,8 @@ std::string expectedQuotient(const DecimalNumber& a, const DecimalNumber& b) {
     BigInteger divisor = bigFromDigits(b.digits, false);
     if (isZero(divisor)) return formOf(DecimalNumber::errorState());
     // |a ÷ b| × 10^e is dividend × 10^shift ÷ divisor.
-    const int shift = static_cast<int>(divisor.magnitude.size()) - static_cast<int>(dividend.magnitude.size()) - 1 + budget;
+    const int shift =
+        static_cast<int>(divisor.magnitude.size()) - static_cast<int>(dividend.magnitude.size()) - 1 + budget;
     if (shift >= 0) dividend = shiftLeftDecimal(dividend, shift);
     if (shift < 0) divisor = shiftLeftDecimal(divisor, -shift);
     const BigInteger q = divideWithRemainder(dividend, divisor).quotient;
@@ -125,7 +128,8 @@ TEST_P(PairChecks, FindNoProblem) {
         case 0: b = a; break;
         case 1: b = a.absoluteValue(); break;
         case 2: b = a, b.sign = a.sign == '-' ? '+' : '-'; break;
-        case 3: case 4: b = random.shortRound(); break;
+        case 3:
+        case 4: b = random.shortRound(); break;
         case 5: b = DecimalNumber{}; break;
         case 6: a = DecimalNumber::fromText(""); break;
         default: break;
@@ -135,10 +139,41 @@ TEST_P(PairChecks, FindNoProblem) {
         failures += problem.empty() ? 0 : 1;
     }
     const char* const kForms[] = {
-        "", "0", "-0", "0.000", ".0", "000", "007.5", "2.50", ".5", "-.5", "0.5", "-0.05", "-000.05", "1", "-1",
-        "10.0", "999", ".999", "99.99", "0.001", ".001", "1000", "123.45", "-7.25", "3", "-3", "7", "-7", "0.3",
-        "1.5E-3", "12345678901234567890", "100000000000000000000000000000", "99999999999999999999.99999999999999999999",
-        "00000.00000000000000000000000000000001", ".00000000000000000000000000000000000000000000000000000000000000000001",
+        "",
+        "0",
+        "-0",
+        "0.000",
+        ".0",
+        "000",
+        "007.5",
+        "2.50",
+        ".5",
+        "-.5",
+        "0.5",
+        "-0.05",
+        "-000.05",
+        "1",
+        "-1",
+        "10.0",
+        "999",
+        ".999",
+        "99.99",
+        "0.001",
+        ".001",
+        "1000",
+        "123.45",
+        "-7.25",
+        "3",
+        "-3",
+        "7",
+        "-7",
+        "0.3",
+        "1.5E-3",
+        "12345678901234567890",
+        "100000000000000000000000000000",
+        "99999999999999999999.99999999999999999999",
+        "00000.00000000000000000000000000000001",
+        ".00000000000000000000000000000000000000000000000000000000000000000001",
     };
     for (const char* left : kForms) {
         for (const char* right : kForms) {

@@ -158,9 +158,9 @@ INSTANTIATE_TEST_SUITE_P(Text, Integer, testing::ValuesIn(kIntegerCases), CaseLa
 
 TEST(ToInteger, ReadsValuesTooLongToShow) {
     DecimalNumber value = ofDigitCount(1200, '+');
-    value.scale = 1195; // 77777.7...
+    value.scale = 1195;  // 77777.7...
     EXPECT_EQ(value.toInteger(), 77777);
     EXPECT_EQ(DecimalNumber::errorState().toInteger(), 0);
 }
 
-} // namespace
+}  // namespace

@@ -30,8 +30,8 @@ class SpecialOperands : public testing::TestWithParam<SpecialCase> {};
 
 TEST_P(SpecialOperands, PropagateThroughEveryOperator) {
     const SpecialCase& c = GetParam();
-    for (auto operation : {&DecimalNumber::add, &DecimalNumber::subtract, &DecimalNumber::multiply, &DecimalNumber::divide,
-                           &DecimalNumber::remainder}) {
+    for (auto operation : {&DecimalNumber::add, &DecimalNumber::subtract, &DecimalNumber::multiply,
+                           &DecimalNumber::divide, &DecimalNumber::remainder}) {
         const DecimalNumber result = (c.a.*operation)(c.b);
         EXPECT_EQ(formOf(result), "+/" + std::to_string(c.expectedScale));
     }
@@ -137,13 +137,13 @@ TEST(OutOfMemoryDeathTest, TheFirstShortageIsMetFromTheReserve) {
             limit.rlim_cur = used + (std::size_t{64} << 20);
             setrlimit(RLIMIT_AS, &limit);
             std::vector<void*> blocks;
-            while (!takeMemoryShortage()) blocks.push_back(::operator new(std::size_t{1} << 20));
+            while (!takeMemoryShortage()) blocks.push_back(::operator new (std::size_t{1} << 20));
             const bool once = !takeMemoryShortage();
             for (void* block : blocks) ::operator delete(block);
             const std::size_t first = blocks.size();
             blocks.clear();
             restoreMemoryReserve();
-            while (!takeMemoryShortage()) blocks.push_back(::operator new(std::size_t{1} << 20));
+            while (!takeMemoryShortage()) blocks.push_back(::operator new (std::size_t{1} << 20));
             for (void* block : blocks) ::operator delete(block);
             std::exit(once && first > 10 && blocks.size() > 10 ? 3 : 4);
         },
@@ -152,4 +152,4 @@ TEST(OutOfMemoryDeathTest, TheFirstShortageIsMetFromTheReserve) {
 #endif
 #endif
 
-} // namespace
+}  // namespace

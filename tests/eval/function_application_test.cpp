@@ -65,7 +65,7 @@ struct CheckCase {
     std::string expression;
     std::string title;
     std::string text;
-    std::string expected; // the answer after the box is dismissed
+    std::string expected;  // the answer after the box is dismissed
 };
 
 class ArgumentCheckTest : public testing::TestWithParam<CheckCase> {};
@@ -82,8 +82,8 @@ TEST_P(ArgumentCheckTest, ShowsMessageAndGoesOn) {
 const char kPositive[] = "The argument must be positive.";
 
 const CheckCase kCheckCases[] = {
-    {"ArcSineAboveOne", "asin2", "Inverse sine Error",
-     "The argument must be between\n-1 and +1 for inverse sine.", "ERROR"},
+    {"ArcSineAboveOne", "asin2", "Inverse sine Error", "The argument must be between\n-1 and +1 for inverse sine.",
+     "ERROR"},
     {"ArcCosineBelowMinusOne", "acos(-1.5)", "Inverse cosine Error",
      "The argument must be between\n-1 and +1 for inverse cosine.", "ERROR"},
     {"NaturalLogOfZeroGivesMinusOne", "l(0)", "Natural Log Error", kPositive, "-1"},
@@ -122,8 +122,8 @@ char codeByTheTwelveTests(const std::string& n) {
 // tests give.
 TEST(FunctionNameTable, GivesTheCodeOfTheTwelveTestsInOrder) {
     const std::string letters = "abcegilnopqrstxz";
-    std::vector<std::string> names = {"asin", "acos", "atan", "sqrt", "sqrtx", "abs", "exp", "expo", "log", "logx",
-                                      "sinus", "cbrt8", "tanh", "atan2", "asine", "lns", "absx", "sqr", "ee"};
+    std::vector<std::string> names = {"asin",  "acos",  "atan", "sqrt",  "sqrtx", "abs", "exp",  "expo", "log", "logx",
+                                      "sinus", "cbrt8", "tanh", "atan2", "asine", "lns", "absx", "sqr",  "ee"};
     for (char a : letters) {
         names.push_back(std::string(1, a));
         for (char b : letters) {
@@ -139,4 +139,4 @@ TEST(FunctionNameTable, GivesTheCodeOfTheTwelveTestsInOrder) {
     EXPECT_GT(named, 3 * 16 * 16) << "the prefixes were reached";
 }
 
-} // namespace
+}  // namespace

@@ -44,7 +44,10 @@ const AnswerCase kGrammarCases[] = {
     {"TextEndsInExponentLetter", "3+2E", "5"},
     {"TextEndsAfterExponentSign", "3+2E-", "5"},
     {"LineFeedInsideOperand", "12\n3", "123"},
-    {"ByteAbove127EndsEvaluation", "4+\xb5" "5", "4"},
+    {"ByteAbove127EndsEvaluation",
+     "4+\xb5"
+     "5",
+     "4"},
     {"CommaInsideOperandIsPassedOver", "1,000+2", "1002"},
     {"CommaAfterOperatorEndsEvaluation", "1+,5", "1"},
     {"ThirdSignFindsNoOperand", "5---3", "2"},
@@ -119,8 +122,7 @@ TEST(ScannerTest, LongTokenIsReadWhole) {
     parser.position = number.c_str();
     parser.nextToken();
     EXPECT_EQ(parser.tokenText, number);
-    EXPECT_EQ(answerOf(number + "+1", {.displayDecimals = -1}).result,
-              "1" + std::string(298, '0') + "1");
+    EXPECT_EQ(answerOf(number + "+1", {.displayDecimals = -1}).result, "1" + std::string(298, '0') + "1");
 }
 
 TEST(ScannerTest, EmptyTokenEvaluatesToZeroWithOneDigit) {
@@ -130,4 +132,4 @@ TEST(ScannerTest, EmptyTokenEvaluatesToZeroWithOneDigit) {
     EXPECT_EQ(formOf(parser.evaluate(nullptr, 1, zero, zero, zero)), "+0/0");
 }
 
-} // namespace
+}  // namespace

@@ -22,9 +22,9 @@ struct Settings {
 };
 
 struct Answer {
-    std::string result;                    // resultText
-    std::vector<RecordedMessage> messages; // message boxes, in order
-    std::string shown;                     // what reached the result box
+    std::string result;                     // resultText
+    std::vector<RecordedMessage> messages;  // message boxes, in order
+    std::string shown;                      // what reached the result box
 };
 
 inline Answer answerOf(const std::string& expression, const Settings& settings = {}) {

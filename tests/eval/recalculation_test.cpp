@@ -62,7 +62,10 @@ const AnswerCase kRecalculationCases[] = {
     // The result box holds 999 characters and its terminating zero: 834
     // digits in groups of five take 1000.
     {"GroupedAnswerOfTheBoxCapacityOverflows", "10^833", "OVERFLOW", {.groupMode = 5}},
-    {"GroupedAnswerOneShortOfTheBoxCapacityIsShown", "10^832", groupedInFives("1" + std::string(832, '0')), {.groupMode = 5}},
+    {"GroupedAnswerOneShortOfTheBoxCapacityIsShown",
+     "10^832",
+     groupedInFives("1" + std::string(832, '0')),
+     {.groupMode = 5}},
     // 11^9603 has 10,001 digits although its last product's operands have
     // 10,000 positions: the power's own estimate refuses it.
     {"PowerJustPastTheLimitStaysOverflow", "11^9603/10^9995", "OVERFLOW"},
@@ -82,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Answers, AnswerTest, testing::ValuesIn(kRecalculationCa
 
 TEST(RecalculationTest, MessagesComeInOrderXYZExpression) {
     const Answer answer = answerOf("log0", {.x = "sqrt(-1)", .y = "asin2", .z = "acos2"});
-    const char* const titles[] = {"Square Root Error", "Inverse sine Error", "Inverse cosine Error", "Base 10 Log Error"};
+    const char* const titles[] = {"Square Root Error", "Inverse sine Error", "Inverse cosine Error",
+                                  "Base 10 Log Error"};
     ASSERT_EQ(answer.messages.size(), 4u);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(answer.messages[i].title, titles[i]);
     EXPECT_EQ(answer.result, "-1");
@@ -109,8 +113,7 @@ class RoundToDecimalsTest : public testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundToDecimalsTest, CutsRoundsAndStrips) {
     const RoundCase& c = GetParam();
-    EXPECT_EQ(formOf(roundToDecimals(DecimalNumber::fromText(c.value.c_str()), c.n)),
-              c.expectedForm);
+    EXPECT_EQ(formOf(roundToDecimals(DecimalNumber::fromText(c.value.c_str()), c.n)), c.expectedForm);
 }
 
 const RoundCase kRoundCases[] = {
@@ -130,7 +133,7 @@ const RoundCase kRoundCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Examples, RoundToDecimalsTest, testing::ValuesIn(kRoundCases), CaseLabel());
 
-} // namespace
+}  // namespace
 
 // The user types on while a function's message box is open: the inner
 // recalculation sees the new text, and the outer one, finishing last, must

@@ -62,7 +62,7 @@ TEST(RobustnessTest, DeepNestingOfAWholeExpressionBox) {
     std::string signedFunctions;
     while (signedFunctions.size() + 6 < kExpressionTextCapacity) signedFunctions += "-abs(";
     EXPECT_EQ(answerOnSmallStack(std::string(kExpressionTextCapacity - 2, '(') + "7"), "7");
-    EXPECT_EQ(answerOnSmallStack(signedFunctions + "2"), "-2"); // -abs(...) is never positive
+    EXPECT_EQ(answerOnSmallStack(signedFunctions + "2"), "-2");  // -abs(...) is never positive
 }
 
 // The nesting bound itself, beyond what any box holds: 1000 levels are
@@ -70,7 +70,8 @@ TEST(RobustnessTest, DeepNestingOfAWholeExpressionBox) {
 TEST(RobustnessTest, NestingPastTheBoundIsAnError) {
     ExpressionParser parser;
     const DecimalNumber zero = DecimalNumber::fromInt(0);
-    for (const auto& [levels, expected] : {std::pair{1000, "7"}, std::pair{1001, "ERROR"}, std::pair{100000, "ERROR"}}) {
+    for (const auto& [levels, expected] :
+         {std::pair{1000, "7"}, std::pair{1001, "ERROR"}, std::pair{100000, "ERROR"}}) {
         const std::string text = std::string(static_cast<std::size_t>(levels), '(') + "7";
         EXPECT_EQ(parser.evaluate(text.c_str(), 1, zero, zero, zero).toText(0), expected) << levels;
     }
@@ -133,7 +134,8 @@ TEST(OutOfMemoryDeathTest, ARecalculationThatRunsOutAnswersOverflowAndRestoresTh
             // still holds free; all of it goes back on release.
             const auto fill = [&blocks] {
                 for (const std::size_t size : {std::size_t{1} << 20, std::size_t{4} << 10, std::size_t{64}}) {
-                    for (void* block = nullptr; blocks.size() < blocks.capacity() && (block = std::malloc(size)) != nullptr;) {
+                    for (void* block = nullptr;
+                         blocks.size() < blocks.capacity() && (block = std::malloc(size)) != nullptr;) {
                         blocks.push_back(block);
                     }
                 }
@@ -158,10 +160,10 @@ TEST(OutOfMemoryDeathTest, ARecalculationThatRunsOutAnswersOverflowAndRestoresTh
 // Random texts over the characters an expression can hold: every one gives
 // an answer that fits the result box.
 TEST(RobustnessTest, RandomTextsGiveAnAnswer) {
-    const std::string pieces[] = {"+", "-", "*", "/", "%", "^", ">", "'", "\\", "(", ")", "=",
-                                  "1", "7", "0", ".", "9", "E", "x", "y", "z", "pi", " ",
-                                  "sin", "cos", "tan", "asin", "acos", "atan", "ln", "log",
-                                  "sqrt", "exp", "abs", "#", "\xb5", "123456789", ".000001"};
+    const std::string pieces[] = {"+",   "-",    "*",   "/",   "%",   "^",    ">",         "'",      "\\",   "(",
+                                  ")",   "=",    "1",   "7",   "0",   ".",    "9",         "E",      "x",    "y",
+                                  "z",   "pi",   " ",   "sin", "cos", "tan",  "asin",      "acos",   "atan", "ln",
+                                  "log", "sqrt", "exp", "abs", "#",   "\xb5", "123456789", ".000001"};
     RandomDecimals random(20261207);
     for (int i = 0; i < 400; ++i) {
         std::string text;
@@ -172,4 +174,4 @@ TEST(RobustnessTest, RandomTextsGiveAnAnswer) {
     }
 }
 
-} // namespace
+}  // namespace

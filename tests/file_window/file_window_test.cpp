@@ -64,7 +64,8 @@ std::string platformReason(DWORD error) {
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
                    nullptr);
     std::string reason = text;
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' ')) reason.pop_back();
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
+        reason.pop_back();
     return reason;
 }
 
@@ -216,7 +217,8 @@ TEST_F(FileWindow, AFailedDialogLeavesItsPathAsItWas) {
 TEST_F(FileWindow, SaveAfterOpenWritesBackAndSaveAsCreatesTheLastFolder) {
     // Text after the last counted entry is ignored, and the shorter new text
     // replaces the file whole.
-    writeBytes(path("calc.twr"), "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: a\n\nleft over from an older, longer file");
+    writeBytes(path("calc.twr"),
+               "Marrowfieldtallymaster 1\n\n5\n+3=8\nSaved: a\n\nleft over from an older, longer file");
     useSeam(path("calc.twr"));
     sendCommand(kFileOpen);
     ASSERT_EQ(seamCalls.size(), 1u);
@@ -333,19 +335,30 @@ TEST_P(Opening, RestoresTheMemoryMenuTheBoxesAndTheAnswer) {
 
 const OpenCase kOpenCases[] = {
     {"ThreeEntries",
-     "Marrowfieldtallymaster 3\n\n1\n+1=2\nSaved: a\n\n4*4=16\nSaved: b\n\n7\n+3\n-1=9\nSaved: c\n\n", 2,
-     {"+3", "7"}, "-1", "9", 1, "4*4"},
+     "Marrowfieldtallymaster 3\n\n1\n+1=2\nSaved: a\n\n4*4=16\nSaved: b\n\n7\n+3\n-1=9\nSaved: c\n\n",
+     2,
+     {"+3", "7"},
+     "-1",
+     "9",
+     1,
+     "4*4"},
     {"WholeLongFileWithCarriageReturns", longCrLfFile(), 30, {"5"}, "+3", "8", 1, std::string(300, '0')},
-    {"UnbalancedPresentKeepsTheFlagClear", "Marrowfieldtallymaster 1\n\n(1=1\nSaved: a\n\n", 0, {}, "(1", nullptr,
-     0, ""},
+    {"UnbalancedPresentKeepsTheFlagClear",
+     "Marrowfieldtallymaster 1\n\n(1=1\nSaved: a\n\n",
+     0,
+     {},
+     "(1",
+     nullptr,
+     0,
+     ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(File, Opening, testing::ValuesIn(kOpenCases), CaseLabel());
 
 struct UnsavedOpenCase {
     std::string label;
-    int answer;             // to the Reminder question
-    bool withCurrentFile;   // else Yes goes through Save As (cancelled here)
+    int answer;            // to the Reminder question
+    bool withCurrentFile;  // else Yes goes through Save As (cancelled here)
     bool opened;
     bool currentWritten;
 };
@@ -393,7 +406,7 @@ INSTANTIATE_TEST_SUITE_P(File, OpeningOverUnsavedWork, testing::ValuesIn(kUnsave
 
 struct RefusedOpenCase {
     std::string label;
-    const char* bytes;  // null: the chosen file does not exist
+    const char* bytes;    // null: the chosen file does not exist
     std::size_t padding;  // line feeds appended
 };
 
@@ -612,8 +625,8 @@ TEST_P(SafeSave, LeavesEveryOtherFileInTheFolderAlone) {
         target += std::string(c.pathLength - target.size() - 4, 'a') + ".twr";
     }
     ASSERT_EQ(target.size(), c.pathLength > 0 ? c.pathLength : target.size());
-    const std::string sibling = std::string(c.sibling) == "~" ? target.substr(0, target.size() - 1) + "~"
-                                                             : target + c.sibling;
+    const std::string sibling =
+        std::string(c.sibling) == "~" ? target.substr(0, target.size() - 1) + "~" : target + c.sibling;
     writeBytes(target, "old");
     writeBytes(sibling, "mine");
     ASSERT_EQ(readBytes(sibling), "mine");
@@ -700,4 +713,4 @@ TEST_F(FileWindow, SavesAPathOfTheLongestLengthTheSystemTakes) {
     EXPECT_FALSE(exists(target.substr(0, target.size() - 1) + "~"));
 }
 
-} // namespace
+}  // namespace

@@ -27,8 +27,8 @@ LocalTime readOwnTime() { return ownTime; }
 // A date that only this printout of this test program prints.
 void installOwnClock(int printout) {
     const DWORD process = GetCurrentProcessId();
-    ownTime = {static_cast<int>(2100 + process % 7000), 1 + printout % 12, 1 + static_cast<int>(GetTickCount() / 1000 % 28),
-               13, static_cast<int>(process / 7000 % 60)};
+    ownTime = {static_cast<int>(2100 + process % 7000), 1 + printout % 12,
+               1 + static_cast<int>(GetTickCount() / 1000 % 28), 13, static_cast<int>(process / 7000 % 60)};
     installClock(readOwnTime);
 }
 
@@ -71,7 +71,8 @@ std::vector<std::string> pdfLines(const std::string& pdf) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(file, line);) {
         const std::size_t first = line.find_first_not_of(" \t\r\f");
-        if (first != std::string::npos) lines.push_back(line.substr(first, line.find_last_not_of(" \t\r\f") + 1 - first));
+        if (first != std::string::npos)
+            lines.push_back(line.substr(first, line.find_last_not_of(" \t\r\f") + 1 - first));
     }
     return lines;
 }
@@ -175,7 +176,8 @@ int expectEveryLine(const std::vector<std::string>& pdf, const std::vector<std::
         EXPECT_EQ(joined, line);
         if (joined != line) return printedLines;
     }
-    EXPECT_EQ(next, read.size()) << "more lines in the PDF than printed, from: " << read[std::min(next, read.size() - 1)];
+    EXPECT_EQ(next, read.size()) << "more lines in the PDF than printed, from: "
+                                 << read[std::min(next, read.size() - 1)];
     return printedLines;
 }
 
@@ -262,8 +264,8 @@ TEST_P(OnPaper, EveryLineWholeAndInOrder) {
     const std::string folder = pdfFolder();
     const auto before = printedFiles(folder);
     const std::vector<std::string> expected = GetParam().print();
-    const std::string marker = expected.back() == std::string("Printed: ") + dateStamp() ? expected.back()
-                                                                                       : expected.front();
+    const std::string marker =
+        expected.back() == std::string("Printed: ") + dateStamp() ? expected.back() : expected.front();
     std::string seen;
     for (const SeenMessageBox& box : seenMessageBoxes()) seen += "[" + box.title + ": " + box.text + "] ";
     ASSERT_EQ(seenMessageBoxes().size(), 1u) << seen;
@@ -290,4 +292,4 @@ const PaperCase kPaperCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Print, OnPaper, testing::ValuesIn(kPaperCases), CaseLabel());
 
-} // namespace
+}  // namespace

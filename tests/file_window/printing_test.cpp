@@ -49,14 +49,28 @@ TEST_P(CalculationsPrintout, DrawsSavedThenPresentCalculation) {
 }
 
 const CalculationsCase kCalculationsCases[] = {
-    {"NoSavedOnesStartOnLineTwo", {}, {"+5"}, "3", "8",
-     {{0, "Marrowfield"}, {2, "+5"}, {3, "3=8"}, {4, kPrintedLine}}},
+    {"NoSavedOnesStartOnLineTwo", {}, {"+5"}, "3", "8", {{0, "Marrowfield"}, {2, "+5"}, {3, "3=8"}, {4, kPrintedLine}}},
     {"SavedOfThreeLinesFollowOneEmptyLine",
-     {"5\n+3=8\nSaved: 3/7/2008 1:07 PM", "=0\nSaved: 3/7/2008 1:08 PM"}, {"1", "+2"}, "+3", "6",
-     {{0, "Marrowfield"}, {2, "5"}, {3, "+3=8"}, {4, "Saved: 3/7/2008 1:07 PM"}, {6, "=0"},
-      {7, "Saved: 3/7/2008 1:08 PM"}, {9, "1"}, {10, "+2"}, {11, "+3=6"}, {12, kPrintedLine}}},
+     {"5\n+3=8\nSaved: 3/7/2008 1:07 PM", "=0\nSaved: 3/7/2008 1:08 PM"},
+     {"1", "+2"},
+     "+3",
+     "6",
+     {{0, "Marrowfield"},
+      {2, "5"},
+      {3, "+3=8"},
+      {4, "Saved: 3/7/2008 1:07 PM"},
+      {6, "=0"},
+      {7, "Saved: 3/7/2008 1:08 PM"},
+      {9, "1"},
+      {10, "+2"},
+      {11, "+3=6"},
+      {12, kPrintedLine}}},
     // An empty saved calculation (read from a hand-edited file) is one empty line.
-    {"EmptySavedOneIsOneEmptyLine", {"", "1=1"}, {}, "2", "2",
+    {"EmptySavedOneIsOneEmptyLine",
+     {"", "1=1"},
+     {},
+     "2",
+     "2",
      {{0, "Marrowfield"}, {4, "1=1"}, {6, "2=2"}, {7, kPrintedLine}}},
     {"TabsDrawnAsTheyAre", {}, {}, "1\t2", "ERROR", {{0, "Marrowfield"}, {2, "1\t2=ERROR"}, {3, kPrintedLine}}},
 };
@@ -101,7 +115,8 @@ TEST_F(Printouts, ThirtySavedCalculationsGoOnOnNewPagesAndEndWithThePresentOne) 
     std::vector<std::string> expected = {"Marrowfield"};
     for (int i = 1; i <= 30; ++i) {
         const std::string term = i == 15 ? longTerm : std::to_string(i);
-        s.savedCalculations[++s.savedCount] = term + "=" + term + "\nSaved: 3/7/2008 1:0" + std::to_string(i % 10) + " PM";
+        s.savedCalculations[++s.savedCount] =
+            term + "=" + term + "\nSaved: 3/7/2008 1:0" + std::to_string(i % 10) + " PM";
         expected.push_back("");
         expected.push_back(term + "=" + term);
         expected.push_back("Saved: 3/7/2008 1:0" + std::to_string(i % 10) + " PM");
@@ -232,4 +247,4 @@ const FailureCase kFailureCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Print, PrintFailures, testing::ValuesIn(kFailureCases), CaseLabel());
 
-} // namespace
+}  // namespace

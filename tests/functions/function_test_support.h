@@ -15,7 +15,7 @@ inline DecimalNumber number(const std::string& text) { return DecimalNumber::fro
 
 inline const std::string kTenTo30 = "1" + std::string(30, '0');
 // Arguments of 999 digits.
-inline const std::string kNines(999, '9');                              // 10^999 - 1
+inline const std::string kNines(999, '9');  // 10^999 - 1
 inline const std::string kTenToMinus999 = "." + std::string(998, '0') + "1";
 inline const std::string kLongFraction = "." + std::string(999, '9');  // 1 - 10^-999
 

@@ -26,7 +26,7 @@ INSTANTIATE_TEST_SUITE_P(InverseTrigonometry, ExactText, testing::ValuesIn(kExac
 const ResultCase kAccurate[] = {
     {"ArcSineOfHalf", "ArcSine", ".5", "", "30", 54, 53},
     {"ArcSineOfMinusHalf", "ArcSine", "-.5", "", "-30", 54, 53},
-    {"ArcSineOfPointEight", "ArcSine", ".8", "", reference::kArcSin0p8, 54, 53},  // reflected
+    {"ArcSineOfPointEight", "ArcSine", ".8", "", reference::kArcSin0p8, 54, 53},    // reflected
     {"ArcSineOfPoint707", "ArcSine", ".707", "", reference::kArcSin0p707, 54, 53},  // not reflected
     {"ArcCosineOfHalf", "ArcCosine", ".5", "", "60", 54, 53},
     {"ArcTangentOfOne", "ArcTangent", "1", "", "45", 54, 53},

@@ -43,7 +43,8 @@ const ResultCase kAccurate[] = {
     {"NaturalLogOfThreeBillionths", "NaturalLog", ".000000003", "", reference::kLnOf3eMinus9, 54, 50},
     {"NaturalLogOfTenToMinus30", "NaturalLog", tenToMinus(30), "", reference::kLnOf1eMinus30, 54, 50},
     {"NaturalLogOfTenToMinus50", "NaturalLog", tenToMinus(50), "", reference::kLnOf1eMinus50, 54, 50},
-    {"NaturalLogOf2p5TimesTenToMinus500", "NaturalLog", "." + std::string(499, '0') + "25", "", reference::kLnOf2p5eMinus500, 54, 50},
+    {"NaturalLogOf2p5TimesTenToMinus500", "NaturalLog", "." + std::string(499, '0') + "25", "",
+     reference::kLnOf2p5eMinus500, 54, 50},
     {"NaturalLogOfTenToMinus999", "NaturalLog", kTenToMinus999, "", reference::kLnOf1eMinus999, 54, 50},
     {"NaturalLogOfTenTo998", "NaturalLog", "1" + std::string(998, '0'), "", reference::kLnOf1e998, 54, 50},
     {"NaturalLogJustBelowMillion", "NaturalLog", "999999.999", "", reference::kLnOfJustBelowMillion, 54, 50},
@@ -73,8 +74,7 @@ using LogReductionCounts = FunctionCaseTest<ReductionCase>;
 TEST_P(LogReductionCounts, CountFactorsIntoNineTenthsToElevenTenths) {
     const ReductionCase& c = GetParam();
     workingPlaces = 54;
-    const LogReduction r =
-        reduceLogArgument(number(c.argument), number("1").exponential(), number(".2").exponential());
+    const LogReduction r = reduceLogArgument(number(c.argument), number("1").exponential(), number(".2").exponential());
     EXPECT_EQ(r.eFactors, c.eFactors);
     EXPECT_EQ(r.fifthFactors, c.fifthFactors);
     EXPECT_FALSE(r.reduced.lessThan(number(".9")) || r.reduced.greaterThan(number("1.1"))) << describe(r.reduced);
@@ -84,10 +84,7 @@ const ReductionCase kReductions[] = {
     {"Ten", "10", 2, 2},           // 10 → 3.68 → 1.35 → 1.108 → 0.907
     {"Half", ".5", 0, -3},         // .5 is not below .5
     {"OneAndAHalf", "1.5", 0, 2},  // 1.5 is not above 1.5
-    {"OneAndATenth", "1.1", 0, 0},
-    {"NineTenths", ".9", 0, 0},
-    {"One", "1", 0, 0},
-    {"Millionth", ".000001", -14, 1},
+    {"OneAndATenth", "1.1", 0, 0}, {"NineTenths", ".9", 0, 0}, {"One", "1", 0, 0}, {"Millionth", ".000001", -14, 1},
 };
 INSTANTIATE_TEST_SUITE_P(NaturalLog, LogReductionCounts, testing::ValuesIn(kReductions), CaseLabel());
 

@@ -27,13 +27,20 @@ TEST_P(SpecialArgument, PassesEachStateThroughUnchanged) {
 }
 
 const UseCase kUses[] = {
-    {"SquareRoot", "SquareRoot"},        {"Exponential", "Exponential"},
-    {"PowerBase", "Power", "2"},         {"PowerFractionalBase", "Power", ".5"},
-    {"PowerExponent", "Power", "2", true}, {"IntegerPower", "IntegerPower", "3"},
-    {"NaturalLog", "NaturalLog"},        {"Log10", "Log10"},
-    {"Sine", "Sine"},                    {"Cosine", "Cosine"},
-    {"Tangent", "Tangent"},              {"ArcSine", "ArcSine"},
-    {"ArcCosine", "ArcCosine"},          {"ArcTangent", "ArcTangent"},
+    {"SquareRoot", "SquareRoot"},
+    {"Exponential", "Exponential"},
+    {"PowerBase", "Power", "2"},
+    {"PowerFractionalBase", "Power", ".5"},
+    {"PowerExponent", "Power", "2", true},
+    {"IntegerPower", "IntegerPower", "3"},
+    {"NaturalLog", "NaturalLog"},
+    {"Log10", "Log10"},
+    {"Sine", "Sine"},
+    {"Cosine", "Cosine"},
+    {"Tangent", "Tangent"},
+    {"ArcSine", "ArcSine"},
+    {"ArcCosine", "ArcCosine"},
+    {"ArcTangent", "ArcTangent"},
 };
 INSTANTIATE_TEST_SUITE_P(Functions, SpecialArgument, testing::ValuesIn(kUses), CaseLabel());
 

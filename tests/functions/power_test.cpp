@@ -65,8 +65,8 @@ const ResultCase kAccurate[] = {
     {"ThreeToTwoAndAHalf", "Power", "3", "2.5", reference::kPow3To2p5, 54, 52},
     {"TwoToMinusAHalf", "Power", "2", "-.5", reference::kPow2ToMinusHalf, 54, 54},
     {"NinesToTheHalf", "Power", kNines, ".5", reference::kSqrt10, 54, 50, 499},  // sqrt 10 × 10^499
-    {"LongBaseToTwoAndAHalf", "Power", "11111." + std::string(994, '7'), "2.5",
-     reference::kPowLongBaseTo2p5Over10To10, 54, 50, 10},
+    {"LongBaseToTwoAndAHalf", "Power", "11111." + std::string(994, '7'), "2.5", reference::kPowLongBaseTo2p5Over10To10,
+     54, 50, 10},
 };
 INSTANTIATE_TEST_SUITE_P(Power, CloseToReference, testing::ValuesIn(kAccurate), CaseLabel());
 

@@ -21,7 +21,7 @@ bool isTerminated(const char (&text)[N]) {
     return std::memchr(text, 0, N) != nullptr;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

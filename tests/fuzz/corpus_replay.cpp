@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         // Once per input, as libFuzzer would, from a buffer of exactly its size.
         std::vector<std::uint8_t> input(bytes.begin(), bytes.end());
-        if (input.empty()) input.reserve(1); // a real pointer even for an empty input
+        if (input.empty()) input.reserve(1);  // a real pointer even for an empty input
         std::fprintf(stderr, "%s\n", path.filename().c_str());
         LLVMFuzzerTestOneInput(input.data(), input.size());
     }

@@ -26,7 +26,7 @@ bool sameValue(const DecimalNumber& a, const DecimalNumber& b) {
     return !a.greaterThan(b) && !b.greaterThan(a) && a.isNegative() == b.isNegative();
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // fromText reads up to the first zero byte, as from a box.

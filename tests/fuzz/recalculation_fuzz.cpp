@@ -19,9 +19,7 @@ namespace {
 constexpr int kDisplayDecimals[] = {0, 10, 20, 30, 40, 50, -1};
 constexpr int kGroupModes[] = {0, -1, 5};
 
-bool isSpecialText(const std::string& text) {
-    return text == "ERROR" || text == "Infinity" || text == "OVERFLOW";
-}
+bool isSpecialText(const std::string& text) { return text == "ERROR" || text == "Infinity" || text == "OVERFLOW"; }
 
 // A shown number: optional minus, digits with at most one point, and only the
 // separators of its grouping (commas before the point, blanks after it).
@@ -59,7 +57,7 @@ std::string nextText(const std::uint8_t*& data, std::size_t& size) {
     return text;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

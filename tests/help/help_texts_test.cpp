@@ -11,13 +11,11 @@
 
 namespace {
 
-std::vector<std::string> table(const char* const* lines, int count)
-{
+std::vector<std::string> table(const char* const* lines, int count) {
     return std::vector<std::string>(lines, lines + count);
 }
 
-int indexOf(const std::vector<std::string>& lines, const std::string& row)
-{
+int indexOf(const std::vector<std::string>& lines, const std::string& row) {
     auto found = std::find(lines.begin(), lines.end(), row);
     return found == lines.end() ? -1 : static_cast<int>(found - lines.begin());
 }
@@ -50,8 +48,7 @@ const char* const kFunctionRows[kFunctionLineCount] = {
     "is displayed.",
 };
 
-TEST(FunctionListText, EveryRowReadsExactly)
-{
+TEST(FunctionListText, EveryRowReadsExactly) {
     EXPECT_EQ(table(functionListLines, kFunctionLineCount), table(kFunctionRows, kFunctionLineCount));
 }
 
@@ -63,16 +60,14 @@ const std::vector<std::vector<std::string>> kQuotedMenuRowGroups = {
      "\t\t\tcan be changed using 'Save As'. The folder and file are created if",
      "\t\t\tneeded.  An existing file is overwritten.  Files are in text format"},
     {"\tSave As:\tA new file name and path can be entered in the window.",
-     "\t\t\tUnlike the 'Save' menu item, 'Save As' gives a warning before",
-     "\t\t\toverwriting a file."},
+     "\t\t\tUnlike the 'Save' menu item, 'Save As' gives a warning before", "\t\t\toverwriting a file."},
     {"Edit:\t\t\tCtrl+c, x, or v also activate copy, cut, or paste."},
     {"\t'Clear Calculations' menu item clears everything."},
     {"\t\t\tDegrees is the default setting."},
     {"\tClear Variables:\t\tClears the values of x, y, z to zero."},
 };
 
-TEST(MenuListText, QuotedRowsReadExactlyAndInOrder)
-{
+TEST(MenuListText, QuotedRowsReadExactlyAndInOrder) {
     const auto lines = table(menuListLines, kMenuLineCount);
     int previous = -1;
     for (const auto& group : kQuotedMenuRowGroups) {
@@ -89,18 +84,42 @@ TEST(MenuListText, QuotedRowsReadExactlyAndInOrder)
 
 // Every menu (a section row after an empty line) and every item (a row
 // "\tName:\t...") of the menu bar, in menu bar order.
-TEST(MenuListText, ExplainsEveryMenuAndItemInMenuBarOrder)
-{
+TEST(MenuListText, ExplainsEveryMenuAndItemInMenuBarOrder) {
     const auto lines = table(menuListLines, kMenuLineCount);
     EXPECT_EQ(lines[1], "MENU INSTRUCTIONS:");
-    const std::vector<std::string> outline = {
-        "File:", "\tNew Calculation:", "\tOpen:", "\tSave:", "\tSave As:", "\tPrint:", "\tExit:",
-        "Edit:", "\tCopy:", "\tCut:", "\tPaste:",
-        "Memory:", "\tSave 1, 2, 3:", "\tRecall 1, 2, 3:", "\tRecall Calc:",
-        "Display:", "\tNo Group:", "\tCommas:", "\tGroup-5:", "\tNo Decimals:", "\tX Decimals:", "\tAll Decimals:",
-        "Trig:", "\tDegrees:", "\tRadians:",
-        "Variables:", "\tShow Variables:", "\tHide Variables:", "\tClear Variables:",
-        "Help:", "\tInstructions:", "\tFunctions:", "\tMenus:"};
+    const std::vector<std::string> outline = {"File:",
+                                              "\tNew Calculation:",
+                                              "\tOpen:",
+                                              "\tSave:",
+                                              "\tSave As:",
+                                              "\tPrint:",
+                                              "\tExit:",
+                                              "Edit:",
+                                              "\tCopy:",
+                                              "\tCut:",
+                                              "\tPaste:",
+                                              "Memory:",
+                                              "\tSave 1, 2, 3:",
+                                              "\tRecall 1, 2, 3:",
+                                              "\tRecall Calc:",
+                                              "Display:",
+                                              "\tNo Group:",
+                                              "\tCommas:",
+                                              "\tGroup-5:",
+                                              "\tNo Decimals:",
+                                              "\tX Decimals:",
+                                              "\tAll Decimals:",
+                                              "Trig:",
+                                              "\tDegrees:",
+                                              "\tRadians:",
+                                              "Variables:",
+                                              "\tShow Variables:",
+                                              "\tHide Variables:",
+                                              "\tClear Variables:",
+                                              "Help:",
+                                              "\tInstructions:",
+                                              "\tFunctions:",
+                                              "\tMenus:"};
     int previous = 5;
     for (const auto& entry : outline) {
         int at = previous + 1;
@@ -116,23 +135,21 @@ TEST(MenuListText, ExplainsEveryMenuAndItemInMenuBarOrder)
     EXPECT_EQ(lines[degrees - 1].rfind("\tDegrees:\t", 0), 0u);
 }
 
-TEST(MenuListText, NamesTheKeysOfTheClearButtons)
-{
+TEST(MenuListText, NamesTheKeysOfTheClearButtons) {
     const auto lines = table(menuListLines, kMenuLineCount);
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
         return line.find("F5 Clear, F6 Clear/Save") != std::string::npos;
     }));
 }
 
-TEST(InstructionsText, HoldsTheQuotedPieces)
-{
+TEST(InstructionsText, HoldsTheQuotedPieces) {
     const std::string text = basicInstructionsText();
     EXPECT_EQ(text.rfind("BASIC INSTRUCTIONS: ", 0), 0u);
-    for (const char* piece : {"Enter 'pi' for 3.14...", "3'4 gives 5", "1\\-1 gives 135 degrees", "OVERFLOW",
-                              "\"+-\"", "\"-+\"", "\"++\"", "\"--\"", "56 significant figures",
-                              "when using %, fractions are truncated, not rounded", "\"At Limit\"",
-                              "Enter adds nothing", "Tab and Shift+Tab", "TOO LONG",
-                              "F5 key works as\r\nthe Clear button and F6 as the Clear/Save button"}) {
+    for (const char* piece :
+         {"Enter 'pi' for 3.14...", "3'4 gives 5", "1\\-1 gives 135 degrees", "OVERFLOW", "\"+-\"", "\"-+\"", "\"++\"",
+          "\"--\"", "56 significant figures", "when using %, fractions are truncated, not rounded", "\"At Limit\"",
+          "Enter adds nothing", "Tab and Shift+Tab", "TOO LONG",
+          "F5 key works as\r\nthe Clear button and F6 as the Clear/Save button"}) {
         EXPECT_NE(text.find(piece), std::string::npos) << piece;
     }
     const std::string ending = "to see the x, y, z values.";
@@ -140,8 +157,7 @@ TEST(InstructionsText, HoldsTheQuotedPieces)
     EXPECT_EQ(text.substr(text.size() - ending.size()), ending);
 }
 
-TEST(InstructionsText, LinesAreSeparatedByCarriageReturnAndLineFeed)
-{
+TEST(InstructionsText, LinesAreSeparatedByCarriageReturnAndLineFeed) {
     const std::string text = basicInstructionsText();
     for (std::size_t i = 0; i < text.size(); ++i) {
         EXPECT_EQ(text[i] == '\r', i + 1 < text.size() && text[i + 1] == '\n') << "at " << i;
@@ -156,8 +172,7 @@ TEST(InstructionsText, LinesAreSeparatedByCarriageReturnAndLineFeed)
     EXPECT_LE(count, 99);  // the text printout draws at most 99 lines
 }
 
-TEST(InstructionsText, IsPartOneThenPartTwoInOneBuffer)
-{
+TEST(InstructionsText, IsPartOneThenPartTwoInOneBuffer) {
     const std::string partOne = instructionsPartOne;
     EXPECT_EQ(partOne.substr(partOne.size() - 2), "\r\n");
     const char* first = basicInstructionsText();
@@ -165,4 +180,4 @@ TEST(InstructionsText, IsPartOneThenPartTwoInOneBuffer)
     EXPECT_EQ(basicInstructionsText(), first);
 }
 
-} // namespace
+}  // namespace

@@ -69,12 +69,27 @@ TEST_P(HelpWindowOpening, EachCommandOpensAFreshWindowOfItsKind) {
 }
 
 const OpenCase kOpenCases[] = {
-    {"Instructions", 1, "InsWin", "Instructions-Marrowfieldtallymaster 1.1", kHelpStyle, {50, 260, 620, 150},
+    {"Instructions",
+     1,
+     "InsWin",
+     "Instructions-Marrowfieldtallymaster 1.1",
+     kHelpStyle,
+     {50, 260, 620, 150},
      {{"&Copy", kHelpCopyCommand, false}, {"&Print", kHelpPrintCommand, false}}},
-    {"Functions", 16, "FuncWin", "Function Instructions-Marrowfieldtallymaster 1.1 ", kHelpStyle | WS_VSCROLL,
-     {100, 280, 660, 150}, {}},
-    {"Menus", 17, "MenuWin", "Menu Instructions-Marrowfieldtallymaster 1.1  ", kHelpStyle | WS_VSCROLL,
-     {120, 300, 660, 150}, {}},
+    {"Functions",
+     16,
+     "FuncWin",
+     "Function Instructions-Marrowfieldtallymaster 1.1 ",
+     kHelpStyle | WS_VSCROLL,
+     {100, 280, 660, 150},
+     {}},
+    {"Menus",
+     17,
+     "MenuWin",
+     "Menu Instructions-Marrowfieldtallymaster 1.1  ",
+     kHelpStyle | WS_VSCROLL,
+     {120, 300, 660, 150},
+     {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Help, HelpWindowOpening, testing::ValuesIn(kOpenCases), CaseLabel());
@@ -162,12 +177,10 @@ struct PrintCase {
 };
 
 const PrintCase kPrintCases[] = {
-    {"InstructionsFromLineTwo", 1,
-     expectedPage("Marrowfieldtallymaster", crLfLines(basicInstructionsText()), 2),
+    {"InstructionsFromLineTwo", 1, expectedPage("Marrowfieldtallymaster", crLfLines(basicInstructionsText()), 2),
      static_cast<int>(crLfLines(basicInstructionsText()).size()) + 1},
     {"FunctionsOnLinesOneToTwentyFive", 16,
-     expectedPage("Marrowfield", {functionListLines, functionListLines + kFunctionLineCount}, 1),
-     kFunctionLineCount},
+     expectedPage("Marrowfield", {functionListLines, functionListLines + kFunctionLineCount}, 1), kFunctionLineCount},
     {"MenusOnLinesOneToSixtyThree", 17, expectedPage("Marrowfield", {menuListLines, menuListLines + kMenuLineCount}, 1),
      kMenuLineCount},
 };
@@ -434,4 +447,4 @@ TEST_P(MenuListKeys, MoveTheViewOnlyByAWholeRequest) {
 
 INSTANTIATE_TEST_SUITE_P(Help, MenuListKeys, testing::ValuesIn(kKeyCases), CaseLabel());
 
-} // namespace
+}  // namespace

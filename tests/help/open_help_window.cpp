@@ -6,8 +6,7 @@
 
 #include <cstdlib>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     HWND mainWindow = FindWindowA("WinProg", nullptr);
     if (mainWindow == nullptr) {
         return 1;

@@ -31,7 +31,7 @@ HWND inputBoxOf(HWND mainWindow) {
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 int main() {
     HWND mainWindow = FindWindowA("WinProg", nullptr);

@@ -34,8 +34,8 @@ std::string programPath() {
 struct LoadedProgram {
     HMODULE module = nullptr;
     LoadedProgram() {
-        module = LoadLibraryExA(programPath().c_str(), nullptr,
-                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        module =
+            LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     }
     ~LoadedProgram() {
         if (module != nullptr) FreeLibrary(module);
@@ -102,8 +102,8 @@ TEST(ProgramResources, IconHasItsThreeSizesAndEachLoads) {
     EXPECT_EQ(widths, (std::vector<int>{16, 32, 48}));
 
     for (int size : {16, 32, 48}) {
-        HICON icon = static_cast<HICON>(
-            LoadImageA(program.module, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON, size, size, 0));
+        HICON icon =
+            static_cast<HICON>(LoadImageA(program.module, MAKEINTRESOURCEA(kIconResource), IMAGE_ICON, size, size, 0));
         const SIZE loaded = iconSize(icon);
         EXPECT_EQ(loaded.cx, size);
         EXPECT_EQ(loaded.cy, size);
@@ -212,4 +212,4 @@ TEST(ProgramResources, ProgramStartsWithItsManifest) {
     CloseHandle(process.hProcess);
 }
 
-} // namespace
+}  // namespace

@@ -24,4 +24,4 @@ TEST_F(CalculatorWindow, SampleFileOpensWithItsCalculations) {
     EXPECT_EQ(resultShown(), ".000002");
 }
 
-} // namespace
+}  // namespace

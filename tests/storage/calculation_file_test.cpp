@@ -36,7 +36,8 @@ protected:
         calculatorState.savedCalculations[++calculatorState.savedCount] = text;
     }
     static std::vector<std::string> savedEntries() {
-        return {calculatorState.savedCalculations + 1, calculatorState.savedCalculations + 1 + calculatorState.savedCount};
+        return {calculatorState.savedCalculations + 1,
+                calculatorState.savedCalculations + 1 + calculatorState.savedCount};
     }
 };
 
@@ -89,7 +90,10 @@ const RoundTripCase kRoundTripCases[] = {
     {"EightSavedCountOfNine", 8, {"4"}, "+5", "9"},
     // Far beyond the 800 bytes an early reader stopped at.
     {"ThirtySaved", 30, {"1", "+2", "+3", "+4", "+5", "+6", "+7", "+8", "+9"}, "+10", "55"},
-    {"LongTerms", 2, {"123456789012345678901234567890123456789012345678901234567890"}, "*2",
+    {"LongTerms",
+     2,
+     {"123456789012345678901234567890123456789012345678901234567890"},
+     "*2",
      "246913578024691357802469135780246913578024691357802469135780"},
     {"GroupedResult", 1, {"1000000"}, "*3", "3,000,000"},
     {"ErrorResult", 1, {"1"}, "/0", "ERROR"},
@@ -156,4 +160,4 @@ TEST(CalculationFileReader, IgnoresTextAfterTheLastEntryAndReadsOneDigitCounts) 
     EXPECT_EQ(entriesOf("Marrowfieldtallymaster 2\n\n\n\n7=7\n\n"), (std::vector<std::string>{"", "7=7"}));
 }
 
-} // namespace
+}  // namespace

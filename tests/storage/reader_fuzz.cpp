@@ -28,9 +28,13 @@ std::string mutate(std::string text, std::mt19937& random) {
         const char c = below(random, 4) == 0 ? static_cast<char>(below(random, 256))
                                              : kAlphabet[below(random, sizeof kAlphabet - 1)];
         switch (below(random, 5)) {
-        case 0: if (at < text.size()) text[at] = c; break;
+        case 0:
+            if (at < text.size()) text[at] = c;
+            break;
         case 1: text.insert(at, 1, c); break;
-        case 2: if (at < text.size()) text.erase(at, 1 + below(random, 8)); break;
+        case 2:
+            if (at < text.size()) text.erase(at, 1 + below(random, 8));
+            break;
         case 3: text.insert(at, text.substr(below(random, text.size()), below(random, 40))); break;
         default: text.resize(below(random, text.size() + 1)); break;
         }
@@ -53,4 +57,4 @@ TEST(CalculationFileReaderFuzz, HundredThousandMutatedFiles) {
     EXPECT_GT(accepted, 1000) << "the mutations should leave many files readable";
 }
 
-} // namespace
+}  // namespace

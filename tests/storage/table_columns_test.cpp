@@ -51,4 +51,4 @@ const ColumnsCase kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Columns, TableColumnsTest, testing::ValuesIn(kCases), CaseLabel());
 
-} // namespace
+}  // namespace

@@ -68,7 +68,8 @@ inline BigInteger negated(const BigInteger& x) { return bigInteger(!x.negative, 
 inline BigInteger multiply(const BigInteger& a, const BigInteger& b) {
     std::vector<int> cells(a.magnitude.size() + b.magnitude.size(), 0);
     for (std::size_t i = 0; i < a.magnitude.size(); ++i) {
-        for (std::size_t j = 0; j < b.magnitude.size(); ++j) cells[i + j + 1] += (a.magnitude[i] - '0') * (b.magnitude[j] - '0');
+        for (std::size_t j = 0; j < b.magnitude.size(); ++j)
+            cells[i + j + 1] += (a.magnitude[i] - '0') * (b.magnitude[j] - '0');
     }
     std::string product(cells.size(), '0');
     for (std::size_t k = cells.size(), carry = 0; k-- > 0;) {
@@ -119,7 +120,8 @@ inline BigInteger shiftLeftDecimal(const BigInteger& x, int places) {
 
 inline ExactDecimal add(const ExactDecimal& a, const ExactDecimal& b) {
     int common = std::max(a.scale, b.scale);
-    return {add(shiftLeftDecimal(a.numerator, common - a.scale), shiftLeftDecimal(b.numerator, common - b.scale)), common};
+    return {add(shiftLeftDecimal(a.numerator, common - a.scale), shiftLeftDecimal(b.numerator, common - b.scale)),
+            common};
 }
 
 inline ExactDecimal multiply(const ExactDecimal& a, const ExactDecimal& b) {

@@ -26,4 +26,3 @@ inline DecimalNumber fromForm(const std::string& form) {
 }
 
 inline DecimalNumber textValue(const char* text) { return DecimalNumber::fromText(text); }
-

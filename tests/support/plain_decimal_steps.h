@@ -44,14 +44,16 @@ inline bool allZero(const DecimalNumber& a) {
 inline int compareMagnitudes(const DecimalNumber& a, const DecimalNumber& b) {
     const long intA = static_cast<long>(a.digits.size()) - a.scale;
     const long intB = static_cast<long>(b.digits.size()) - b.scale;
-    const long top = intA > intB ? intA : intB;       // integer positions
+    const long top = intA > intB ? intA : intB;  // integer positions
     const long bottom = a.scale > b.scale ? a.scale : b.scale;
     for (long position = top - 1; position >= -bottom; --position) {
         // position 0 is the units digit; digit index = intX - 1 - position
         const long indexA = intA - 1 - position;
         const long indexB = intB - 1 - position;
-        const int digitA = indexA >= 0 && indexA < static_cast<long>(a.digits.size()) ? a.digits[static_cast<std::size_t>(indexA)] : 0;
-        const int digitB = indexB >= 0 && indexB < static_cast<long>(b.digits.size()) ? b.digits[static_cast<std::size_t>(indexB)] : 0;
+        const int digitA =
+            indexA >= 0 && indexA < static_cast<long>(a.digits.size()) ? a.digits[static_cast<std::size_t>(indexA)] : 0;
+        const int digitB =
+            indexB >= 0 && indexB < static_cast<long>(b.digits.size()) ? b.digits[static_cast<std::size_t>(indexB)] : 0;
         if (digitA != digitB) return digitA > digitB ? 1 : -1;
     }
     return 0;
@@ -110,7 +112,8 @@ inline DecimalNumber subtractMagnitudes(DecimalNumber x, DecimalNumber y) {
     }
     std::reverse(r.digits.begin(), r.digits.end());
     std::size_t strip = 0;
-    while (r.digits[strip] == 0 && static_cast<long>(r.digits.size() - strip) > r.scale && r.digits.size() - strip > 1) ++strip;
+    while (r.digits[strip] == 0 && static_cast<long>(r.digits.size() - strip) > r.scale && r.digits.size() - strip > 1)
+        ++strip;
     r.digits.erase(r.digits.begin(), r.digits.begin() + static_cast<std::ptrdiff_t>(strip));
     return r;
 }

@@ -98,8 +98,8 @@ int CALLBACK collectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LP
     const char* base = reinterpret_cast<const char*>(record) + out->emrtext.offString;
     std::string text;
     for (DWORD i = 0; i < out->emrtext.nChars; ++i) {
-        text += record->iType == EMR_EXTTEXTOUTW ? static_cast<char>(reinterpret_cast<const wchar_t*>(base)[i])
-                                                 : base[i];
+        text +=
+            record->iType == EMR_EXTTEXTOUTW ? static_cast<char>(reinterpret_cast<const wchar_t*>(base)[i]) : base[i];
     }
     if (!text.empty()) {
         collected->texts.push_back({out->emrtext.ptlReference.x, out->emrtext.ptlReference.y, text, collected->page});
@@ -107,7 +107,7 @@ int CALLBACK collectText(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LP
     return 1;
 }
 
-} // namespace
+}  // namespace
 
 CapturedPrintout::CapturedPrintout(bool cancelled, PrintFailure failure) {
     refusedCall = failure;

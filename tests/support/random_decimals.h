@@ -55,7 +55,8 @@ struct RandomDecimals {
         value.scale = between(0, 12);
         value.digits.assign(static_cast<std::size_t>(below(4)), 0);
         value.digits.push_back(static_cast<std::uint8_t>(percent(50) ? 1 : between(1, 9)));
-        for (int i = percent(50) ? 0 : between(1, 2); i > 0; --i) value.digits.push_back(static_cast<std::uint8_t>(below(10)));
+        for (int i = percent(50) ? 0 : between(1, 2); i > 0; --i)
+            value.digits.push_back(static_cast<std::uint8_t>(below(10)));
         value.digits.insert(value.digits.end(), static_cast<std::size_t>(below(6)), 0);
         padToScale(value);
         return value;
@@ -68,9 +69,9 @@ struct RandomDecimals {
         value.sign = percent(40) ? '-' : '+';
         int sizeClass = below(100);
         int length = longOneIn > 0 && below(longOneIn) == 0 ? between(540, 580)
-                     : sizeClass < 40                      ? between(1, 6)
-                     : sizeClass < 75                      ? between(7, 30)
-                                                           : between(31, 120);
+                     : sizeClass < 40                       ? between(1, 6)
+                     : sizeClass < 75                       ? between(7, 30)
+                                                            : between(31, 120);
         int scaleClass = below(100);
         value.scale = scaleClass < 30 ? 0 : scaleClass < 60 ? between(1, 10) : between(11, 70);
         int styleClass = below(100);
@@ -78,12 +79,16 @@ struct RandomDecimals {
         for (int i = 0; i < length; ++i) value.digits.push_back(digitInStyle(style));
         if (style != 4 && percent(85)) value.digits[0] = static_cast<std::uint8_t>(between(1, 9));
         if (percent(15)) {
-            for (int i = 0, trailing = between(1, 5); i < trailing && i < length; ++i) value.digits[value.digits.size() - 1 - i] = 0;
+            for (int i = 0, trailing = between(1, 5); i < trailing && i < length; ++i)
+                value.digits[value.digits.size() - 1 - i] = 0;
         }
         padToScale(value);
         // Leading zeros: none, "0.5"-style one, a few, or many.
         int leadingClass = below(100);
-        int leading = leadingClass < 65 ? 0 : leadingClass < 85 ? 1 : leadingClass < 97 ? between(2, 3) : between(4, 12);
+        int leading = leadingClass < 65   ? 0
+                      : leadingClass < 85 ? 1
+                      : leadingClass < 97 ? between(2, 3)
+                                          : between(4, 12);
         value.digits.insert(value.digits.begin(), static_cast<std::size_t>(leading), 0);
         return value;
     }

@@ -76,8 +76,7 @@ void answerBox(HWND box) {
     RECT outer{};
     GetWindowRect(box, &outer);
     seenBoxes.push_back({windowText(box), textItem != nullptr ? windowText(textItem) : "", buttonsOf(box),
-                         static_cast<int>(outer.right - outer.left),
-                         textItem == nullptr || textFitsField(textItem)});
+                         static_cast<int>(outer.right - outer.left), textItem == nullptr || textFitsField(textItem)});
     const QueuedAnswer answer = chooseAnswer(box);
     if (!answer.fileName.empty()) {
         HWND name = GetDlgItem(box, kFileNameComboId);
@@ -97,7 +96,7 @@ void installMessageBoxHook() {
     if (cbtHook == nullptr) cbtHook = SetWindowsHookExA(WH_CBT, messageBoxHook, nullptr, GetCurrentThreadId());
 }
 
-} // namespace
+}  // namespace
 
 // ---- The main window ------------------------------------------------------
 
@@ -133,7 +132,7 @@ void dispatchWaiting(bool keepQuit) {
     }
 }
 
-} // namespace
+}  // namespace
 
 void closeCalculatorWindow() {
     if (IsWindow(mainWindowHandle())) DestroyWindow(mainWindowHandle());
@@ -347,7 +346,7 @@ RECT caretRect(HWND window) {
     return rect;
 }
 
-} // namespace
+}  // namespace
 
 int stalePixelCount(HWND window) {
     settleScreen();

@@ -111,8 +111,8 @@ HMENU barSubmenu(int index);
 
 struct SeenMessageBox {
     std::string title;
-    std::string text;     // a message box's text; empty for other dialogs
-    std::string buttons;  // of O(K), C(ancel), Y(es), N(o): those it has
+    std::string text;      // a message box's text; empty for other dialogs
+    std::string buttons;   // of O(K), C(ancel), Y(es), N(o): those it has
     int width = 0;         // of the whole box, in pixels
     bool textFits = true;  // the text's lines, as drawn, fit its text field
 };

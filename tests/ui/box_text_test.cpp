@@ -26,9 +26,9 @@ TEST_P(TrailingTrim, DropsOneCharacterThatCannotEndAnOperand) {
 }
 
 const TrimCase kTrimCases[] = {
-    {"Plus", "12+", "12"},     {"OnlyOne", "5+s", "5+"}, {"Parenthesis", "7*(", "7*"}, {"Digit", "7", "7"},
-    {"Pi", "2*pi", "2*pi"},    {"Variable", "x+z", "x+z"}, {"Closing", "(1)", "(1)"},  {"Point", "3.", "3."},
-    {"Empty", "", ""},         {"LoneSign", "-", ""},
+    {"Plus", "12+", "12"},  {"OnlyOne", "5+s", "5+"},   {"Parenthesis", "7*(", "7*"}, {"Digit", "7", "7"},
+    {"Pi", "2*pi", "2*pi"}, {"Variable", "x+z", "x+z"}, {"Closing", "(1)", "(1)"},    {"Point", "3.", "3."},
+    {"Empty", "", ""},      {"LoneSign", "-", ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Box, TrailingTrim, testing::ValuesIn(kTrimCases), CaseLabel());
@@ -51,9 +51,12 @@ TEST_P(InputFilter, RemovesDroppedCharacters) {
 }
 
 const FilterCase kFilterCases[] = {
-    {"UpperCaseLetterGoes", "Abs5", "bs5"},  {"ExponentLetterStays", "1E5+Q2", "1E5+2"},
-    {"AdjacentDroppedLetters", "dfhjkmuvw7", "7"}, {"CommaAndBlank", "1, 000", "1000"},
-    {"FunctionLettersStay", "sin30+ln2", "sin30+ln2"}, {"Empty", "", ""},
+    {"UpperCaseLetterGoes", "Abs5", "bs5"},
+    {"ExponentLetterStays", "1E5+Q2", "1E5+2"},
+    {"AdjacentDroppedLetters", "dfhjkmuvw7", "7"},
+    {"CommaAndBlank", "1, 000", "1000"},
+    {"FunctionLettersStay", "sin30+ln2", "sin30+ln2"},
+    {"Empty", "", ""},
     {"FirstAndLastUpperCaseLettersGo", "A9Z", "9"},
 };
 
@@ -140,4 +143,4 @@ TEST(Ungrouped, DropsGroupingBlanksAndCommas) {
     EXPECT_EQ(ungroupedText("ERROR"), "ERROR");
 }
 
-} // namespace
+}  // namespace

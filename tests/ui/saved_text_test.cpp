@@ -33,10 +33,8 @@ TEST_P(DateStampAt, WritesTwelveHourTime) {
 }
 
 const StampCase kStampCases[] = {
-    {"At0005", {2008, 3, 7, 0, 5}, "3/7/2008 0:05 AM"},
-    {"At1159", {2008, 3, 7, 11, 59}, "3/7/2008 11:59 AM"},
-    {"At1230", {2008, 3, 7, 12, 30}, "3/7/2008 12:30 PM"},
-    {"At1307", {2008, 3, 7, 13, 7}, "3/7/2008 1:07 PM"},
+    {"At0005", {2008, 3, 7, 0, 5}, "3/7/2008 0:05 AM"},        {"At1159", {2008, 3, 7, 11, 59}, "3/7/2008 11:59 AM"},
+    {"At1230", {2008, 3, 7, 12, 30}, "3/7/2008 12:30 PM"},     {"At1307", {2008, 3, 7, 13, 7}, "3/7/2008 1:07 PM"},
     {"At2359", {2008, 12, 31, 23, 59}, "12/31/2008 11:59 PM"},
 };
 
@@ -85,4 +83,4 @@ const SavedTextCase kSavedTextCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Clear, SavedText, testing::ValuesIn(kSavedTextCases), CaseLabel());
 
-} // namespace
+}  // namespace

@@ -64,8 +64,7 @@ Screen readScreen() {
     screen.input = windowText(inputBox());
     std::vector<HWND> boxes = childrenWithId(mainWindowHandle(), kPopupBoxId);
     // Box 1 stands lowest, just above the input box.
-    std::sort(boxes.begin(), boxes.end(),
-              [](HWND a, HWND b) { return clientRectOf(a).y > clientRectOf(b).y; });
+    std::sort(boxes.begin(), boxes.end(), [](HWND a, HWND b) { return clientRectOf(a).y > clientRectOf(b).y; });
     for (HWND box : boxes) screen.popups.push_back(windowText(box));
     for (int i = 0; i < 3; ++i) {
         const std::vector<HWND> found = childrenWithId(mainWindowHandle(), kVariableBoxIds[i]);
@@ -131,13 +130,13 @@ std::string withoutGrouping(const std::string& text) {
 // ---- The soak's own account of the calculation ----------------------------
 
 struct Model {
-    std::string expression;                       // as the last change handling joined it
+    std::string expression;  // as the last change handling joined it
     std::string variables[3] = {"0.0", "0.0", "0.0"};
     int displayDecimals = 10;
     int groupMode = 0;
     int angleInDegrees = 1;
-    bool tooLong = false;                         // the join did not fit: refused
-    std::string expected = "0";                   // what the result box must show
+    bool tooLong = false;        // the join did not fit: refused
+    std::string expected = "0";  // what the result box must show
 };
 
 // The batch recalculation of the model's texts and settings, run on a scratch
@@ -201,9 +200,9 @@ bool slowShape(const std::string& text) {
 
 // ---- Keystrokes and texts to paste ------------------------------------------
 
-const char* const kWords[] = {"sin(", "cos(", "tan(", "asin(", "acos(", "atan(", "sqrt(", "abs(", "ln(",
-                              "log(", "exp(",  "pi",   "x",     "y",     "z",     "E-",    "E+",    "9'",
-                              "7\\",  "4>3",   "2%3",  "Sin",   "1,000", "10 000"};
+const char* const kWords[] = {"sin(", "cos(", "tan(", "asin(", "acos(", "atan(", "sqrt(", "abs(",
+                              "ln(",  "log(", "exp(", "pi",    "x",     "y",     "z",     "E-",
+                              "E+",   "9'",   "7\\",  "4>3",   "2%3",   "Sin",   "1,000", "10 000"};
 
 std::string digitsText(SoakRandom& random, int length) {
     std::string text;
@@ -285,15 +284,23 @@ struct CommandChoice {
 };
 
 const CommandChoice kCommands[] = {
-    {kClearButton, 12},        {kClearSaveButton, 8},     {kDisplayNoGroup, 3},    {kDisplayCommas, 3},
-    {kDisplayGroup5, 3},       {kDisplayNoDecimals, 2},   {kDisplay10Decimals, 2}, {kDisplay20Decimals, 1},
-    {kDisplay30Decimals, 1},   {kDisplay40Decimals, 1},   {kDisplay50Decimals, 1}, {kDisplayAllDecimals, 3},
-    {kTrigDegrees, 3},         {kTrigRadians, 3},         {kShowVariables, 5},     {kHideVariables, 3},
-    {kClearVariables, 2},      {kSaveToX, 2},             {kSaveToY, 2},           {kSaveToZ, 2},
-    {kMemorySave1, 2},         {kMemorySave2, 1},         {kMemorySave3, 1},       {kMemoryRecall1, 2},
-    {kMemoryRecall2, 1},       {kMemoryRecall3, 1},       {kEditCopy, 2},          {kEditCut, 2},
-    {kEditPaste, 2},           {kFileNewCalculation, 2},  {kClearCalculations, 1}, {kFirstRecallCalculation, 5},
-    {kHelpAbout, 1},           {kFileExit, 1},
+    {kClearButton, 12},      {kClearSaveButton, 8},
+    {kDisplayNoGroup, 3},    {kDisplayCommas, 3},
+    {kDisplayGroup5, 3},     {kDisplayNoDecimals, 2},
+    {kDisplay10Decimals, 2}, {kDisplay20Decimals, 1},
+    {kDisplay30Decimals, 1}, {kDisplay40Decimals, 1},
+    {kDisplay50Decimals, 1}, {kDisplayAllDecimals, 3},
+    {kTrigDegrees, 3},       {kTrigRadians, 3},
+    {kShowVariables, 5},     {kHideVariables, 3},
+    {kClearVariables, 2},    {kSaveToX, 2},
+    {kSaveToY, 2},           {kSaveToZ, 2},
+    {kMemorySave1, 2},       {kMemorySave2, 1},
+    {kMemorySave3, 1},       {kMemoryRecall1, 2},
+    {kMemoryRecall2, 1},     {kMemoryRecall3, 1},
+    {kEditCopy, 2},          {kEditCut, 2},
+    {kEditPaste, 2},         {kFileNewCalculation, 2},
+    {kClearCalculations, 1}, {kFirstRecallCalculation, 5},
+    {kHelpAbout, 1},         {kFileExit, 1},
 };
 
 int pickCommand(SoakRandom& random) {
@@ -353,18 +360,54 @@ void runCommandStep(SoakRun& run, int id, const Screen& before) {
         }
         return;
     }
-    case kDisplayNoGroup: m.groupMode = 0; recalculates = true; break;
-    case kDisplayCommas: m.groupMode = -1; recalculates = true; break;
-    case kDisplayGroup5: m.groupMode = 5; recalculates = true; break;
-    case kDisplayNoDecimals: m.displayDecimals = 0; recalculates = true; break;
-    case kDisplay10Decimals: m.displayDecimals = 10; recalculates = true; break;
-    case kDisplay20Decimals: m.displayDecimals = 20; recalculates = true; break;
-    case kDisplay30Decimals: m.displayDecimals = 30; recalculates = true; break;
-    case kDisplay40Decimals: m.displayDecimals = 40; recalculates = true; break;
-    case kDisplay50Decimals: m.displayDecimals = 50; recalculates = true; break;
-    case kDisplayAllDecimals: m.displayDecimals = -1; recalculates = true; break;
-    case kTrigDegrees: m.angleInDegrees = 1; recalculates = true; break;
-    case kTrigRadians: m.angleInDegrees = 0; recalculates = true; break;
+    case kDisplayNoGroup:
+        m.groupMode = 0;
+        recalculates = true;
+        break;
+    case kDisplayCommas:
+        m.groupMode = -1;
+        recalculates = true;
+        break;
+    case kDisplayGroup5:
+        m.groupMode = 5;
+        recalculates = true;
+        break;
+    case kDisplayNoDecimals:
+        m.displayDecimals = 0;
+        recalculates = true;
+        break;
+    case kDisplay10Decimals:
+        m.displayDecimals = 10;
+        recalculates = true;
+        break;
+    case kDisplay20Decimals:
+        m.displayDecimals = 20;
+        recalculates = true;
+        break;
+    case kDisplay30Decimals:
+        m.displayDecimals = 30;
+        recalculates = true;
+        break;
+    case kDisplay40Decimals:
+        m.displayDecimals = 40;
+        recalculates = true;
+        break;
+    case kDisplay50Decimals:
+        m.displayDecimals = 50;
+        recalculates = true;
+        break;
+    case kDisplayAllDecimals:
+        m.displayDecimals = -1;
+        recalculates = true;
+        break;
+    case kTrigDegrees:
+        m.angleInDegrees = 1;
+        recalculates = true;
+        break;
+    case kTrigRadians:
+        m.angleInDegrees = 0;
+        recalculates = true;
+        break;
     case kHideVariables:
         if (before.variablesShown) {
             for (int i = 0; i < 3; ++i) m.variables[i] = cut(before.variables[i], kVariableTextCapacity);
@@ -381,7 +424,10 @@ void runCommandStep(SoakRun& run, int id, const Screen& before) {
     case kMemoryRecall2:
     case kMemoryRecall3: editsFocus = true; break;
     case kEditCut:
-    case kEditPaste: editsFocus = true; recalculates = true; break;
+    case kEditPaste:
+        editsFocus = true;
+        recalculates = true;
+        break;
     case kFileExit: answerMessageBoxes({IDYES}); break;  // "Reminder": Yes keeps the window
     default: break;
     }
@@ -512,7 +558,8 @@ std::string brokenInvariant(const Model& model, const Screen& screen) {
     if (s.savedCount < 0 || s.savedCount > kMaxSavedCalculations) return "savedCount " + std::to_string(s.savedCount);
     if (static_cast<int>(screen.popups.size()) != s.boxCount - 1)
         return std::to_string(screen.popups.size()) + " popup boxes on screen, boxCount " + std::to_string(s.boxCount);
-    if (screen.result.size() >= kResultTextCapacity) return "the result box holds " + std::to_string(screen.result.size());
+    if (screen.result.size() >= kResultTextCapacity)
+        return "the result box holds " + std::to_string(screen.result.size());
     if (screen.result != model.expected) return "the result box differs from the recalculation";
     return {};
 }
@@ -521,8 +568,10 @@ std::string quoted(const std::string& text) {
     std::ostringstream out;
     out << '"';
     for (unsigned char c : text.substr(0, 1200)) {
-        if (c == '"' || c == '\\') out << '\\' << c;
-        else if (c >= 32 && c < 127) out << c;
+        if (c == '"' || c == '\\')
+            out << '\\' << c;
+        else if (c >= 32 && c < 127)
+            out << c;
         else {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\x%02X", c);
@@ -538,13 +587,16 @@ std::string report(std::uint64_t seed, int step, const SoakRun& run, const Scree
     std::ostringstream out;
     out << "soak seed " << seed << " step " << step << ": " << what << "\n  action:" << run.action;
     out << "\n  result box:   " << quoted(screen.result) << "\n  recalculated: " << quoted(run.model.expected);
-    out << "\n  expression:   " << quoted(run.model.expression) << "\n  state expression: "
-        << quoted(calculatorState.expressionText);
-    for (int i = 0; i < 3; ++i) out << "\n  variable " << "xyz"[i] << ": " << quoted(run.model.variables[i]);
+    out << "\n  expression:   " << quoted(run.model.expression)
+        << "\n  state expression: " << quoted(calculatorState.expressionText);
+    for (int i = 0; i < 3; ++i)
+        out << "\n  variable "
+            << "xyz"[i] << ": " << quoted(run.model.variables[i]);
     out << "\n  settings: decimals " << run.model.displayDecimals << ", group " << run.model.groupMode << ", "
         << (run.model.angleInDegrees ? "degrees" : "radians");
     out << "\n  input box: " << quoted(screen.input);
-    for (std::size_t k = 0; k < screen.popups.size(); ++k) out << "\n  popup " << k + 1 << ": " << quoted(screen.popups[k]);
+    for (std::size_t k = 0; k < screen.popups.size(); ++k)
+        out << "\n  popup " << k + 1 << ": " << quoted(screen.popups[k]);
     out << "\n  (rerun with TM_SOAK_SEED=" << seed << " TM_SOAK_STEPS=" << step << ")";
     return out.str();
 }
@@ -654,5 +706,4 @@ TEST_F(TypingSoak, RandomKeystrokesKeepEveryTextBoundedAndTheAnswerCurrent) {
     crashRun = nullptr;
 }
 
-} // namespace
-
+}  // namespace

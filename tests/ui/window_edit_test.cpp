@@ -134,4 +134,4 @@ TEST_F(Help, UnknownCommandsAreIgnored) {
     EXPECT_EQ(resultShown(), "17");
 }
 
-} // namespace
+}  // namespace

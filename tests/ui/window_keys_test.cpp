@@ -78,8 +78,11 @@ const KeptCase kKeptCases[] = {
      {"72"},
      "+4",
      "76"},
-    {"TabLeavesTheInputBox", {{S::Type, "5"}, {S::Tab, ""}, {S::Type, "6"}, {S::ShiftTab, ""}, {S::Type, "7"}},
-     {}, "57", "57"},
+    {"TabLeavesTheInputBox",
+     {{S::Type, "5"}, {S::Tab, ""}, {S::Type, "6"}, {S::ShiftTab, ""}, {S::Type, "7"}},
+     {},
+     "57",
+     "57"},
     {"PastedLineBreaks", {{S::Paste, "1\r\n2"}}, {}, "12", "12"},
     {"PastedTabAndLineFeed", {{S::Type, "3+"}, {S::Paste, "4\t5\n6"}}, {"3"}, "+456", "459"},
     {"CtrlVLeavesOutLineBreaks", {{S::CtrlV, "8\r\n9"}}, {}, "89", "89"},
@@ -154,4 +157,4 @@ TEST_F(FocusOrder, CtrlCXAndVWorkInEveryBox) {
     EXPECT_EQ(resultShown(), "17");
 }
 
-} // namespace
+}  // namespace

@@ -61,4 +61,4 @@ INSTANTIATE_TEST_SUITE_P(Window, Layout, testing::ValuesIn(layoutCases()), [](co
     return c.offset == 0 ? name : name + (c.showBeforeTyping ? "VariablesShownFirst" : "VariablesShownAfter");
 });
 
-} // namespace
+}  // namespace

@@ -107,9 +107,9 @@ TEST_F(DisplayOptions, ButtonsAndLabelsShowTheirWholeText) {
         int margin;
     };
     const WindowState& w = windowState;
-    const Control controls[] = {{w.clearButton, 2},       {w.clearSaveButton, 2},   {w.saveToButtons[0], 2},
-                                {w.saveToButtons[1], 2},  {w.saveToButtons[2], 2},  {w.angleLabel, 0},
-                                {w.decimalsLabel, 0},     {w.variableLabels[0], 0}, {w.variableLabels[1], 0},
+    const Control controls[] = {{w.clearButton, 2},      {w.clearSaveButton, 2},   {w.saveToButtons[0], 2},
+                                {w.saveToButtons[1], 2}, {w.saveToButtons[2], 2},  {w.angleLabel, 0},
+                                {w.decimalsLabel, 0},    {w.variableLabels[0], 0}, {w.variableLabels[1], 0},
                                 {w.variableLabels[2], 0}};
     for (const Control& control : controls) {
         const SIZE overrun = textOverrun(control.window, control.margin);
@@ -118,4 +118,4 @@ TEST_F(DisplayOptions, ButtonsAndLabelsShowTheirWholeText) {
     }
 }
 
-} // namespace
+}  // namespace

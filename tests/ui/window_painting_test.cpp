@@ -8,9 +8,9 @@ namespace {
 
 struct PaintingCase {
     std::string label;
-    int popups;                        // "1+" typed this many times
-    std::vector<int> commandsBefore;   // before typing
-    std::vector<int> commandsAfter;    // after typing
+    int popups;                       // "1+" typed this many times
+    std::vector<int> commandsBefore;  // before typing
+    std::vector<int> commandsAfter;   // after typing
 };
 
 void PrintTo(const PaintingCase& c, std::ostream* out) { *out << c.label; }
@@ -49,7 +49,7 @@ std::vector<PaintingCase> paintingCases() {
 
 INSTANTIATE_TEST_SUITE_P(Window, Painting, testing::ValuesIn(paintingCases()), CaseLabel());
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -61,7 +61,7 @@ struct LongTextCase {
     std::vector<int> commands;  // before typing
     std::string typed;
     HWND (*box)();
-    bool firstLineShown;        // else the caret's line
+    bool firstLineShown;  // else the caret's line
 };
 
 void PrintTo(const LongTextCase& c, std::ostream* out) { *out << c.label; }
@@ -121,4 +121,4 @@ const LongTextCase kLongTextCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Window, LongText, testing::ValuesIn(kLongTextCases), CaseLabel());
 
-} // namespace
+}  // namespace

@@ -80,7 +80,7 @@ struct ClearCase {
     const char* typed;
     bool emptyFirstPopup;  // the user deletes popup box 1's text first
     int command;
-    std::string saved;     // before the stamp line
+    std::string saved;  // before the stamp line
     const char* inputAfter;
 };
 
@@ -126,8 +126,8 @@ INSTANTIATE_TEST_SUITE_P(Memory, Clearing, testing::ValuesIn(kClearCases), CaseL
 
 struct ClearAgainCase {
     const char* label;
-    int command;         // what empties the boxes first
-    std::string saved;   // what the next Clear files, before the stamp line
+    int command;        // what empties the boxes first
+    std::string saved;  // what the next Clear files, before the stamp line
 };
 
 class ClearingAgain : public SavedCalculations, public testing::WithParamInterface<ClearAgainCase> {};
@@ -214,4 +214,4 @@ TEST_F(SavedCalculations, LongCalculationIsKeptAndRecalledWhole) {
     EXPECT_EQ(resultShown(), answer);
 }
 
-} // namespace
+}  // namespace

@@ -10,9 +10,9 @@ struct TypingCase {
     const char* typed;
     std::vector<std::string> popups;  // box 1 first
     const char* inputBoxText;
-    const char* inputText;            // after filtering
+    const char* inputText;  // after filtering
     const char* expression;
-    const char* result;               // null: whatever the evaluator makes of it
+    const char* result;  // null: whatever the evaluator makes of it
 };
 
 class Typing : public CalculatorWindow, public testing::WithParamInterface<TypingCase> {};
@@ -121,8 +121,10 @@ std::string twelveTerms() {
 const RestoreCase kRestoreCases[] = {
     {"ThreeLines", "7\n+3\n-1=9\nSaved: 3/7/2008 1:07 PM", {"+3", "7"}, "-1", "7+3-1"},
     // Lines beyond the ninth term are joined onto the ninth popup box.
-    {"MoreThanNineTermsKeepTheirSum", twelveTerms(),
-     {"+9+10+11+12", "+8", "+7", "+6", "+5", "+4", "+3", "+2", "+1"}, "+100",
+    {"MoreThanNineTermsKeepTheirSum",
+     twelveTerms(),
+     {"+9+10+11+12", "+8", "+7", "+6", "+5", "+4", "+3", "+2", "+1"},
+     "+100",
      "+1+2+3+4+5+6+7+8+9+10+11+12+100"},
 };
 
@@ -162,8 +164,8 @@ TEST_P(LongTape, ShowsTheWholeSumOrTheRefusal) {
 }
 
 const LongTapeCase kLongTapeCases[] = {
-    {"SevenTermsFit", 7, false},       // 706 + 2 characters
-    {"EightTermsAreRefused", 8, true}, // 807 + 2
+    {"SevenTermsFit", 7, false},        // 706 + 2 characters
+    {"EightTermsAreRefused", 8, true},  // 807 + 2
     {"NineTermsAreRefused", 9, true},
 };
 
@@ -198,4 +200,4 @@ TEST_F(TypingScenario, FunctionMessageWhileTypingAName) {
     EXPECT_EQ(windowText(inputBox()), "+log(100)");
 }
 
-} // namespace
+}  // namespace

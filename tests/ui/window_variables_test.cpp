@@ -93,4 +93,4 @@ TEST_F(Variables, SaveToXStoresTheGroupedAnswerAsOneNumber) {
     EXPECT_EQ(resultShown(), "1234567.891234");
 }
 
-} // namespace
+}  // namespace

@@ -88,13 +88,17 @@ inline DecimalNumber argumentFor(int f, Draw& d) {
     }
     if (name == "ln" || name == "log") {
         if (edge < 3) return DecimalNumber::fromText(d.percent(50) ? "0" : "-2");
-        if (edge < 15) return DecimalNumber::fromText(("1." + std::string(static_cast<std::size_t>(d.between(1, 20)), '0') + d.digits(5)).c_str());
+        if (edge < 15)
+            return DecimalNumber::fromText(
+                ("1." + std::string(static_cast<std::size_t>(d.between(1, 20)), '0') + d.digits(5)).c_str());
         return d.number(60, 60, 0);
     }
     if (name == "sin" || name == "cos" || name == "tan") {
         if (edge < 12) {
             const int multiple = 45 * d.between(-16, 16);
-            const std::string near = std::to_string(multiple) + (d.percent(50) ? "" : "." + std::string(static_cast<std::size_t>(d.between(0, 15)), '0') + d.digits(3));
+            const std::string near =
+                std::to_string(multiple) +
+                (d.percent(50) ? "" : "." + std::string(static_cast<std::size_t>(d.between(0, 15)), '0') + d.digits(3));
             return DecimalNumber::fromText(near.c_str());
         }
         return d.number(7, 60, 50);
@@ -103,7 +107,10 @@ inline DecimalNumber argumentFor(int f, Draw& d) {
         const char* sign = d.percent(50) ? "-" : "";
         if (edge < 3) return DecimalNumber::fromText((std::string(sign) + "1").c_str());
         if (edge < 6) return DecimalNumber::fromText((std::string(sign) + "1.0" + d.digits(3)).c_str());
-        if (edge < 16) return DecimalNumber::fromText((std::string(sign) + ".9999" + std::string(static_cast<std::size_t>(d.between(0, 12)), '9') + d.digits(4)).c_str());
+        if (edge < 16)
+            return DecimalNumber::fromText((std::string(sign) + ".9999" +
+                                            std::string(static_cast<std::size_t>(d.between(0, 12)), '9') + d.digits(4))
+                                               .c_str());
         return d.number(0, 60, 50);
     }
     if (name == "atan") return d.number(20, 60, 50);
@@ -146,7 +153,8 @@ inline std::string resultLine(const FunctionCase& c) {
     workingPlaces = c.places;
     const DecimalNumber result = kFunctions[c.function].apply(c.argument, c.exponent);
     workingPlaces = saved;
-    std::string line = std::string(kFunctions[c.function].name) + ' ' + std::to_string(c.places) + ' ' + c.argument.toText();
+    std::string line =
+        std::string(kFunctions[c.function].name) + ' ' + std::to_string(c.places) + ' ' + c.argument.toText();
     if (std::string(kFunctions[c.function].name) == "power") line += ' ' + c.exponent.toText();
     return line + " -> " + fieldsOf(result);
 }
@@ -159,4 +167,4 @@ inline int casesPerFunction(int defaultCount) {
     return defaultCount * (scale > 0 ? scale : 1);
 }
 
-} // namespace functionDifferential
+}  // namespace functionDifferential

@@ -46,7 +46,8 @@ TEST(FunctionDifferential, EveryFieldMatchesThePlainKernels) {
         if (++mismatches <= 20) ADD_FAILURE() << "got  " << got << "\nwant " << want[i];
     }
     EXPECT_EQ(mismatches, 0);
-    for (int f = 0; f < kFunctionCount; ++f) EXPECT_EQ(checked[static_cast<std::size_t>(f)], 2 * perFunction) << kFunctions[f].name;
+    for (int f = 0; f < kFunctionCount; ++f)
+        EXPECT_EQ(checked[static_cast<std::size_t>(f)], 2 * perFunction) << kFunctions[f].name;
 }
 
-} // namespace
+}  // namespace

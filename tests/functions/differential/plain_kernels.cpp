@@ -50,7 +50,7 @@ int divisionStep(DigitRun& remainder, std::uint8_t next, const DigitRun& divisor
     return digit;
 }
 
-} // namespace
+}  // namespace
 
 DigitRun exactProductDigits(const DigitRun& a, const DigitRun& b) {
     std::vector<int> sum(a.size() + b.size(), 0);
