@@ -1,4 +1,4 @@
-# Sourced first by test.sh, run.sh and tools/readme-pictures.sh: makes the
+# Sourced first by test.sh and run.sh: makes the
 # project's root (TM_ROOT) the working folder and loads the shell helpers
 # they share (packages, Wine, build trees, printing).
 TM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
